@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the program and the tests need.
+# Safe to run again: apt-get skips what is already installed.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    libgtest-dev
+    libgl-dev libgl1-mesa-dri
+    qt6-base-dev qt6-declarative-dev qt6-multimedia-dev
+    qml6-module-qtquick qml6-module-qtqml-workerscript qml6-module-qtquick-window
+    qml6-module-qttest
+    libhidapi-dev libudev-dev libglib2.0-dev
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+    gsettings-desktop-schemas
+    xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update
+$sudo apt-get install -y --no-install-recommends "${missing[@]}"

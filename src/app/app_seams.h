@@ -1,0 +1,12 @@
+#pragma once
+
+#include "sound_player.h"
+
+class Dialogs;
+
+// The outside world as the application shell sees it. main fills it with the real pieces;
+// tests with their own. Pointers are not owned and must outlive the Widget.
+struct AppSeams {
+    Dialogs *dialogs = nullptr;
+    SoundPlayerFactory soundPlayers;
+};

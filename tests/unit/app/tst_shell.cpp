@@ -1,0 +1,221 @@
+#include "device_flags.h"
+#include "fake_dialogs.h"
+#include "fake_sound_player.h"
+#include "myqquickview.h"
+#include "notice.h"
+#include "notice_channel.h"
+#include "program_folder.h"
+#include "startup.h"
+#include "ui_controler.h"
+#include "user_event.h"
+#include "widget.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QSignalSpy>
+#include <QUuid>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void pump(int ms) {
+    QElapsedTimer t;
+    t.start();
+    do
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    while (t.elapsed() < ms);
+}
+
+class CloseSpy : public QObject {
+public:
+    explicit CloseSpy(bool *closed) : m_closed(closed) {}
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::Close)
+            *m_closed = true;
+        return false;
+    }
+
+private:
+    bool *m_closed;
+};
+
+QStringList qmlCalls(Widget &w) {
+    return w.view()->rootObject()->property("calls").toStringList();
+}
+
+class Shell : public ::testing::Test {
+protected:
+    explicit Shell(const QByteArray &apConfig = "[common]\nname=R8 Shell Test\nsCode1=k-wodrum\n"
+                                                "product_name=Keyboard, R8\n") {
+        if (!apConfig.isNull())
+            folder.write("modules/setting/apConfig.bin", apConfig);
+        seams.dialogs = &dialogs;
+        seams.soundPlayers = FakeSoundPlayer::factory(&soundLog, &players);
+        DeviceFlags::connected = false;
+        DeviceFlags::demo = false;
+    }
+
+    ProgramFolder folder;
+    FakeDialogs dialogs;
+    QStringList soundLog;
+    QList<FakeSoundPlayer *> players;
+    AppSeams seams;
+};
+
+TEST_F(Shell, WindowIsFramelessTranslucentAndSizedFromTheScene) {
+    Widget w(seams);
+    EXPECT_EQ(w.objectName(), "Widget");
+    EXPECT_EQ(w.windowFlags(), Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
+    EXPECT_TRUE(w.testAttribute(Qt::WA_TranslucentBackground));
+    EXPECT_EQ(w.styleSheet(), "background:transparent;");
+    EXPECT_EQ(w.size(), QSize(1000, 600));
+    EXPECT_EQ(w.windowTitle(), "R8 Shell Test");
+    ASSERT_NE(w.view()->rootObject(), nullptr);
+    EXPECT_EQ(w.view()->objectName(), "ui_View");
+    EXPECT_EQ(w.view()->parentWidget(), &w);
+    EXPECT_EQ(w.view()->hid(), w.hid());
+    EXPECT_FALSE(w.checkTimer().isActive());
+    EXPECT_EQ(w.checkTimer().interval(), 2048);
+    EXPECT_TRUE(w.checkTimer().isSingleShot());
+    EXPECT_EQ(w.view()->profiles().size(), 10);
+}
+
+TEST_F(Shell, ContextPropertiesReachTheScene) {
+    Widget w(seams);
+    QQmlContext *context = w.view()->rootContext();
+    EXPECT_EQ(context->contextProperty("ui_View").value<QObject *>(), w.view());
+    EXPECT_EQ(context->contextProperty("ui_Ctl").value<QObject *>(), w.controller());
+    EXPECT_EQ(context->contextProperty("hid").value<QObject *>(), w.hid());
+}
+
+TEST_F(Shell, DragMovesTheWindowByEachOffsetInTurn) {
+    Widget w(seams);
+    w.move(100, 200);
+    w.controller()->onXChanged(10);
+    EXPECT_EQ(w.pos(), QPoint(110, 200));
+    w.controller()->onYChanged(5);
+    EXPECT_EQ(w.pos(), QPoint(110, 205));
+}
+
+TEST_F(Shell, SetBusyCallsTheSceneDirectlyWithTheLockTime) {
+    Widget w(seams);
+    QQuickItem *root = w.view()->rootObject();
+    w.controller()->setBusy(1500);
+    EXPECT_EQ(root->property("protectTime").toInt(), 1500);
+    w.controller()->setBusy();
+    EXPECT_EQ(root->property("protectTime").toInt(), 0);
+}
+
+TEST_F(Shell, OnMinimizeClosesTheWindow) {
+    Widget w(seams);
+    w.show();
+    EXPECT_TRUE(w.isVisible());
+    w.controller()->onMinimize();
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(Shell, InitUiRunsBeforeRunAndDemoModeAnnouncesItself) {
+    Widget w(seams);
+    NoticeServer notices;
+    ASSERT_TRUE(notices.listen(w.windowTitle()));
+    QObject::connect(&notices, &NoticeServer::noticeReceived,
+                     [](const NoticeMessage &m) { noticeFilter(m, nullptr); });
+    setNoticeHandler(showNotice, &w);
+
+    w.checkDevice();
+    EXPECT_TRUE(DeviceFlags::connected);
+    EXPECT_TRUE(DeviceFlags::demo);
+    EXPECT_TRUE(startConnectedWindow(w));
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(qmlCalls(w).isEmpty()) << "both start calls are queued";
+    pump(300);
+    setNoticeHandler(nullptr, nullptr);
+
+    EXPECT_EQ(qmlCalls(w), QStringList({"initUI", "run"}));
+    ASSERT_EQ(dialogs.boxes.size(), 1);
+    EXPECT_EQ(dialogs.boxes[0].title, "R8 Shell Test");
+    EXPECT_EQ(dialogs.boxes[0].text, "===== Demo Mode =====");
+}
+
+TEST_F(Shell, OnlyTheStartRequestStartsTheScene) {
+    Widget w(seams);
+    QCoreApplication::postEvent(&w, new UserEvent(0x880));
+    QCoreApplication::postEvent(&w, new UserEvent(UserEvent::kStartRequest, QEvent::Type(1001)));
+    pump(50);
+    EXPECT_TRUE(qmlCalls(w).isEmpty());
+    QCoreApplication::postEvent(&w, new UserEvent(0x881));
+    pump(50);
+    EXPECT_EQ(qmlCalls(w), QStringList({"run"}));
+}
+
+TEST_F(Shell, NoticesShowOnlyWellFormedTextTitledWithTheWindowTitle) {
+    Widget w(seams);
+    const auto make = [](quint32 tag, const QByteArray &text, int delta) {
+        NoticeMessage m;
+        m.tag = tag;
+        m.data = text + '\0';
+        m.byteCount = quint32(text.size() + delta);
+        return m;
+    };
+    showNotice(make(kNoticeTag, "hello", +1), &w);
+    showNotice(make(0x250E, "hello", 0), &w);
+    showNotice(make(kNoticeTag, "hello", 0), nullptr);
+    EXPECT_TRUE(dialogs.boxes.isEmpty());
+    showNotice(make(kNoticeTag, "hello", 0), &w);
+    ASSERT_EQ(dialogs.boxes.size(), 1);
+    EXPECT_EQ(dialogs.boxes[0].title, "R8 Shell Test");
+    EXPECT_EQ(dialogs.boxes[0].text, "hello");
+}
+
+TEST_F(Shell, WithoutAnAcceptedDeviceTheWindowStaysHiddenAndCloses) {
+    folder.write("modules/setting/apConfig.bin",
+                 "[common]\nname=R8 Shell Test\nsCode1=123456\nproduct_name=Keyboard, R8\n");
+    Widget w(seams);
+    bool closed = false;
+    CloseSpy spy(&closed);
+    w.installEventFilter(&spy);
+    w.checkDevice();
+    EXPECT_FALSE(startConnectedWindow(w));
+    EXPECT_FALSE(w.isVisible());
+    ASSERT_EQ(dialogs.boxes.size(), 1);
+    EXPECT_EQ(dialogs.boxes[0].title, "R8 Shell Test");
+    EXPECT_EQ(dialogs.boxes[0].text, "Can not detect R8 !");
+    EXPECT_FALSE(closed) << "the close request is queued";
+    pump(50);
+    EXPECT_TRUE(closed);
+}
+
+class ShellWithoutConfig : public Shell {
+protected:
+    ShellWithoutConfig() : Shell(QByteArray()) {}
+};
+
+TEST_F(ShellWithoutConfig, AMissingConfigGivesAnEmptyTitle) {
+    Widget w(seams);
+    EXPECT_EQ(w.windowTitle(), "");
+    EXPECT_EQ(w.size(), QSize(1000, 600));
+}
+
+TEST_F(Shell, DeviceChangeNoticesAreDebouncedIntoOneCheck) {
+    Widget w(seams);
+    QSignalSpy checks(&w, &Widget::deviceChecked);
+    QElapsedTimer clock;
+    clock.start();
+    w.deviceChangeNotice();
+    pump(500);
+    w.deviceChangeNotice();
+    pump(500);
+    w.deviceChangeNotice();
+    const qint64 third = clock.elapsed();
+    pump(1900);
+    EXPECT_EQ(checks.count(), 0) << "no check before 2048 ms after the last notice";
+    ASSERT_TRUE(checks.wait(1000));
+    EXPECT_GE(clock.elapsed() - third, 2048);
+    pump(2500);
+    EXPECT_EQ(checks.count(), 1);
+}
+
+} // namespace
