@@ -1,3 +1,4 @@
+#include "device_change_source.h"
 #include "device_flags.h"
 #include "fake_dialogs.h"
 #include "fake_sound_player.h"
@@ -201,14 +202,16 @@ TEST_F(ShellWithoutConfig, AMissingConfigGivesAnEmptyTitle) {
 
 TEST_F(Shell, DeviceChangeNoticesAreDebouncedIntoOneCheck) {
     Widget w(seams);
+    DeviceChangeSource source; // what the udev monitor is in the program
+    QObject::connect(&source, &DeviceChangeSource::devicesChanged, &w, &Widget::deviceChangeNotice);
     QSignalSpy checks(&w, &Widget::deviceChecked);
     QElapsedTimer clock;
     clock.start();
-    w.deviceChangeNotice();
+    emit source.devicesChanged();
     pump(500);
-    w.deviceChangeNotice();
+    emit source.devicesChanged();
     pump(500);
-    w.deviceChangeNotice();
+    emit source.devicesChanged();
     const qint64 third = clock.elapsed();
     pump(1900);
     EXPECT_EQ(checks.count(), 0) << "no check before 2048 ms after the last notice";
