@@ -52,3 +52,13 @@ void showNotice(const NoticeMessage &message, void *context) {
     if (Dialogs *dialogs = widget->ownerDialogs())
         dialogs->warning(widget->windowTitle(), text);
 }
+
+void forwardKeyboardToWindow(quint8 keyCode, bool isDown, void *context) {
+    if (auto *widget = static_cast<Widget *>(context))
+        widget->view()->forwardKeyboardEvent(isDown, keyCode);
+}
+
+void forwardMouseToWindow(quint8 buttonCode, bool isDown, qint32 x, qint32 y, void *context) {
+    if (auto *widget = static_cast<Widget *>(context))
+        widget->view()->forwardMouseEvent(isDown, buttonCode, x, y);
+}
