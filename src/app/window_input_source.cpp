@@ -117,9 +117,9 @@ bool WindowInputSource::eventFilter(QObject *watched, QEvent *event) {
             break;
         const auto *wheel = static_cast<QWheelEvent *>(event);
         const QPoint at = wheel->globalPosition().toPoint();
-        emit mouseEvent({wheel->angleDelta().y() != 0 ? HookMessage::Wheel
-                                                      : HookMessage::HorizontalWheel,
-                         at.x(), at.y()});
+        emit mouseEvent(
+            {wheel->angleDelta().y() != 0 ? HookMessage::Wheel : HookMessage::HorizontalWheel,
+             at.x(), at.y()});
         break;
     }
     default:

@@ -47,15 +47,12 @@ constexpr MouseRow kMouseRows[] = {
     {HookMessage::MiddleButtonUp, InputHook::kMiddleButton, false},
 };
 
-void removeHooks() {
+void disconnectHooks() {
     HookState &s = state();
     QObject::disconnect(s.keyboardHook);
     QObject::disconnect(s.mouseHook);
     s.keyboardHook = {};
     s.mouseHook = {};
-    if (s.hookedSource)
-        s.hookedSource->stop();
-    s.hookedSource = nullptr;
 }
 
 } // namespace
@@ -73,21 +70,30 @@ bool InputHook::install(quint8 layoutFlag) {
     s.scanCodeMap = buildScanCodeMap();
     s.usageMap = buildUsageMap(layoutFlag);
 
-    if (isInstalled())
-        removeHooks();
+    // A source hooked before keeps running when it is hooked again, so nothing it
+    // observes (an open device) is lost by installing twice.
+    const QPointer<InputSource> previous = s.hookedSource;
+    disconnectHooks();
+    s.hookedSource = nullptr;
     for (InputSource *source : std::as_const(m_sources)) {
         if (!source || !source->start())
             continue;
         s.hookedSource = source;
         s.keyboardHook = QObject::connect(source, &InputSource::keyboardEvent, &keyboardProc);
         s.mouseHook = QObject::connect(source, &InputSource::mouseEvent, &mouseProc);
-        return true;
+        break;
     }
-    return false;
+    if (previous && previous != s.hookedSource)
+        previous->stop();
+    return isInstalled();
 }
 
 void InputHook::uninstall() {
-    removeHooks();
+    HookState &s = state();
+    disconnectHooks();
+    if (s.hookedSource)
+        s.hookedSource->stop();
+    s.hookedSource = nullptr;
 }
 
 bool InputHook::isInstalled() {

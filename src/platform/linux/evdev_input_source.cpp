@@ -78,7 +78,8 @@ void EvdevInputSource::scanFolder() {
             known = known || device->path == path;
         if (known)
             continue;
-        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        const int fd =
+            ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0)
             continue; // no permission yet, or gone again
         if (!hasKeysOrButtons(fd)) {

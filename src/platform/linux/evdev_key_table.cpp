@@ -97,8 +97,7 @@ constexpr quint8 kCtrlBits = 0x0C;
 
 } // namespace
 
-bool keyboardHookEventFor(int linuxKey, bool isDown, HeldModifiers held,
-                          KeyboardHookEvent *event) {
+bool keyboardHookEventFor(int linuxKey, bool isDown, HeldModifiers held, KeyboardHookEvent *event) {
     quint32 scanCode = 0;
     bool extended = false;
     if (const KeyRow *row = findRow(linuxKey)) {

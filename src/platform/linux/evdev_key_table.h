@@ -19,8 +19,7 @@ struct HeldModifiers {
 // not as their plain set-1 codes: Pause is 45, and E0 46 while Ctrl is held; Num Lock is
 // E0 45; right Shift is E0 36; Print Screen is E0 37, and 54 while Alt is held. Example:
 // KEY_KPENTER down → { KeyDown, 0x1C, Extended }.
-bool keyboardHookEventFor(int linuxKey, bool isDown, HeldModifiers held,
-                          KeyboardHookEvent *event);
+bool keyboardHookEventFor(int linuxKey, bool isDown, HeldModifiers held, KeyboardHookEvent *event);
 
 // The hook message of a mouse button (BTN_LEFT .. BTN_TASK) going down or up; 0 for other
 // codes. The side buttons give the side-button messages, which are never reported.
