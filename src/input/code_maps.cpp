@@ -1,5 +1,7 @@
 #include "code_maps.h"
 
+#include <iterator>
+
 namespace {
 
 // One row per run of consecutive codes that map onto consecutive values.

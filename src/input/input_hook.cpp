@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include <array>
+#include <utility>
 
 namespace {
 
