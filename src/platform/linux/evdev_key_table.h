@@ -15,8 +15,8 @@ struct HeldModifiers {
 // Fills `event` for a Linux key code going down (`isDown`, auto-repeats included) or up.
 // Returns false for codes that have no set-1 scan code here; nothing is to be reported then.
 //
-// A few keys are reported as the system-wide hooks of the original platform report them,
-// not as their plain set-1 codes: Pause is 45, and E0 46 while Ctrl is held; Num Lock is
+// A few keys are reported as low-level keyboard hooks have always seen them, not as their
+// plain set-1 codes: Pause is 45, and E0 46 while Ctrl is held; Num Lock is
 // E0 45; right Shift is E0 36; Print Screen is E0 37, and 54 while Alt is held. Example:
 // KEY_KPENTER down → { KeyDown, 0x1C, Extended }.
 bool keyboardHookEventFor(int linuxKey, bool isDown, HeldModifiers held, KeyboardHookEvent *event);
