@@ -372,4 +372,31 @@ TEST_F(CapturePath, WithoutReadableEventDevicesTheWindowIsTheSource) {
     InputHook::keyboardProc({HookMessage::KeyUp, 0x01, 0});
 }
 
+// With a readable event device the window's own events are left alone, so a click on the
+// window is not reported twice.
+TEST_F(CapturePath, WithAReadableEventDeviceTheWindowIsNotObservedToo) {
+    EvdevPipe pipe;
+    ASSERT_TRUE(pipe.isOpen());
+    EvdevInputSource devices;
+    devices.setDeviceFolder(folder.file("no-such-folder"));
+    devices.setPointerPosition([] { return QPoint(7, 8); });
+    devices.addDevice(pipe.takeReadEnd());
+    WindowInputSource windowEvents;
+    InputHook hook({&devices, &windowEvents});
+    ASSERT_TRUE(hook.install(0));
+
+    window->show();
+    const QPointF local(500, 300);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent click(type, local, window->windowHandle()->mapToGlobal(local), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(window->windowHandle(), &click);
+    }
+    pipe.key(BTN_LEFT, 1);
+    pipe.key(BTN_LEFT, 0);
+    EXPECT_SCENE_CALLS(QStringList({"detectMouse [true,240,7,8]", "detectMouse [false,240,7,8]"}));
+    hook.uninstall();
+}
+
 } // namespace
