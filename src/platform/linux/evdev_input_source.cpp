@@ -6,6 +6,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <bitset>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -31,7 +32,9 @@ struct EvdevInputSource::Device {
     int fd = -1;
     QString path;
     QSocketNotifier *notifier = nullptr;
-    QByteArray pending; // the start of a record whose rest has not arrived yet
+    QByteArray pending;        // the start of a record whose rest has not arrived yet
+    std::bitset<KEY_CNT> held; // keys and buttons down as far as the records told
+    bool dropping = false;     // the kernel lost records: skip to the next report
 };
 
 EvdevInputSource::EvdevInputSource(QObject *parent) : InputSource(parent) {}
@@ -138,30 +141,69 @@ void EvdevInputSource::readDevice(Device *device) {
         for (int i = 0; i < whole; ++i) {
             input_event record;
             memcpy(&record, records.constData() + i * int(sizeof(input_event)), sizeof(record));
-            handleRecord(record.type, record.code, record.value);
+            handleRecord(device, record.type, record.code, record.value);
             if (m_generation != generation)
                 return; // a receiver stopped the source; `device` may be gone
         }
     }
 }
 
-void EvdevInputSource::handleRecord(int type, int code, int value) {
-    if (type == EV_KEY) {
-        const bool isDown = value != 0; // 2 is an auto-repeat: another down
-        if (const quint32 message = mouseHookMessageFor(code, isDown)) {
-            const QPoint at = m_pointerPosition ? m_pointerPosition() : QPoint();
-            emit mouseEvent({message, at.x(), at.y()});
-            return;
+void EvdevInputSource::handleRecord(Device *device, int type, int code, int value) {
+    if (type == EV_SYN && code == SYN_DROPPED) {
+        device->dropping = true;
+        return;
+    }
+    if (device->dropping) {
+        if (type == EV_SYN && code == SYN_REPORT) {
+            device->dropping = false;
+            resynchronise(device);
         }
-        m_modifiers.note(code, isDown);
-        KeyboardHookEvent event;
-        if (keyboardHookEventFor(code, isDown, m_modifiers.held(), &event))
-            emit keyboardEvent(event);
+        return;
+    }
+    if (type == EV_KEY) {
+        handleKey(device, code, value != 0); // value 2 is an auto-repeat: another down
         return;
     }
     if (type == EV_REL && (code == REL_WHEEL || code == REL_HWHEEL)) {
         const QPoint at = m_pointerPosition ? m_pointerPosition() : QPoint();
         emit mouseEvent({code == REL_WHEEL ? HookMessage::Wheel : HookMessage::HorizontalWheel,
                          at.x(), at.y()});
+    }
+}
+
+void EvdevInputSource::handleKey(Device *device, int code, bool isDown) {
+    if (code < 0 || code >= KEY_CNT)
+        return;
+    device->held[std::size_t(code)] = isDown;
+    if (const quint32 message = mouseHookMessageFor(code, isDown)) {
+        const QPoint at = m_pointerPosition ? m_pointerPosition() : QPoint();
+        emit mouseEvent({message, at.x(), at.y()});
+        return;
+    }
+    m_modifiers.note(code, isDown);
+    KeyboardHookEvent event;
+    if (keyboardHookEventFor(code, isDown, m_modifiers.held(), &event))
+        emit keyboardEvent(event);
+}
+
+// Records were lost while the program was busy; a lost release would leave the key down
+// for good, and its next press unreported. Report what changed meanwhile, releases first,
+// from the device's own key state, or release everything where it cannot be asked.
+void EvdevInputSource::resynchronise(Device *device) {
+    unsigned char bits[KEY_CNT / 8 + 1] = {};
+    const bool known = ioctl(device->fd, EVIOCGKEY(sizeof(bits)), bits) >= 0;
+    const auto isDownNow = [&](int code) {
+        return known && (bits[code / 8] & (1u << (code % 8))) != 0;
+    };
+    const quint64 generation = m_generation;
+    for (bool releases : {true, false}) {
+        for (int code = 0; code < KEY_CNT; ++code) {
+            const bool wasDown = device->held[std::size_t(code)];
+            if (wasDown == isDownNow(code) || wasDown != releases)
+                continue;
+            handleKey(device, code, !wasDown);
+            if (m_generation != generation)
+                return;
+        }
     }
 }

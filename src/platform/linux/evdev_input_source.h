@@ -52,7 +52,9 @@ private:
 
     void scanFolder();
     void readDevice(Device *device);
-    void handleRecord(int type, int code, int value);
+    void handleRecord(Device *device, int type, int code, int value);
+    void handleKey(Device *device, int code, bool isDown);
+    void resynchronise(Device *device);
     void removeDevice(Device *device);
 
     QString m_folder = QStringLiteral("/dev/input");
