@@ -29,8 +29,8 @@ HookState &state() {
     return s;
 }
 
-constexpr quint8 kPauseKey = 0x13;
-constexpr quint8 kPrintScreenKey = 0x2C;
+constexpr quint8 kPauseVirtualKey = 0x13;
+constexpr quint8 kPrintScreenVirtualKey = 0x2C;
 
 struct MouseRow {
     quint32 message;
@@ -122,9 +122,9 @@ void InputHook::keyboardProc(const KeyboardHookEvent &event) {
     quint8 virtualKey = s.scanCodeMap.value(key, 0);
     // Ctrl+Pause arrives as the Break key (E0 46), Alt+Print Screen as SysRq (54).
     if (scanCode == 0x46 && extended)
-        virtualKey = kPauseKey;
+        virtualKey = kPauseVirtualKey;
     else if (scanCode == 0x54 && (event.flags & HookFlag::AltDown))
-        virtualKey = kPrintScreenKey;
+        virtualKey = kPrintScreenVirtualKey;
     if (virtualKey == 0)
         return;
 

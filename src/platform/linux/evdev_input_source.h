@@ -18,7 +18,9 @@ class QFileSystemWatcher;
 //
 // Each key event becomes the keyboard record of evdev_key_table.h; auto-repeats are reported
 // as further downs, as the hooks saw them. Mouse buttons and the wheels become mouse records
-// placed at the pointer position the owner provides; plain movement is not reported.
+// placed at the pointer position the owner provides; plain movement is not reported. When
+// the kernel drops records because the program was busy, keys whose release was lost are
+// released at the next complete report.
 class EvdevInputSource : public InputSource {
     Q_OBJECT
 public:
