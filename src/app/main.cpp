@@ -1,3 +1,5 @@
+#include "evdev_input_source.h"
+#include "input_hook.h"
 #include "myqquickview.h"
 #include "notice.h"
 #include "notice_channel.h"
@@ -6,8 +8,10 @@
 #include "startup.h"
 #include "udev_monitor.h"
 #include "widget.h"
+#include "window_input_source.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 
 int main(int argc, char *argv[]) {
@@ -27,6 +31,16 @@ int main(int argc, char *argv[]) {
         Widget window(seams);
         dialogs.setFileDialogParent(window.view());
 
+        // Key capture: system-wide through the event devices where they can be read,
+        // otherwise from the window's own events.
+        EvdevInputSource deviceInput;
+        deviceInput.setPointerPosition([] { return QCursor::pos(); });
+        WindowInputSource windowInput;
+        InputHook inputHook({&deviceInput, &windowInput});
+        inputHook.install(0);
+        InputHook::setKeyboardCallback(forwardKeyboardToWindow, &window);
+        InputHook::setMouseCallback(forwardMouseToWindow, &window);
+
         NoticeServer notices;
         notices.listen(window.windowTitle());
         QObject::connect(&notices, &NoticeServer::noticeReceived,
@@ -40,6 +54,9 @@ int main(int argc, char *argv[]) {
         window.checkDevice();
         startConnectedWindow(window);
         result = QApplication::exec();
+        inputHook.uninstall();
+        InputHook::setKeyboardCallback(nullptr, nullptr);
+        InputHook::setMouseCallback(nullptr, nullptr);
         setNoticeHandler(nullptr, nullptr);
     }
     return result;

@@ -28,6 +28,12 @@ public:
     Dialogs *dialogs() const { return m_seams.dialogs; }
     SoundPlayer *soundPlayer(int index) const { return m_players.value(index); }
 
+    // Key and mouse-button capture (bridge_input.cpp): queued calls of the root QML
+    // functions "detectKeyboard"(isDown, key code) and "detectMouse"(isDown, button code,
+    // x, y), so the capture returns before any QML runs.
+    void forwardKeyboardEvent(bool isDown, quint8 keyCode);
+    void forwardMouseEvent(bool isDown, quint8 buttonCode, qint32 x, qint32 y);
+
 public slots:
     // Start calls: queued invocations of the root QML functions "initUI" and "run".
     void initUI();

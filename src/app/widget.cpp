@@ -13,6 +13,8 @@ Widget::Widget(const AppSeams &seams, QWidget *parent) : QWidget(parent), m_seam
     view()->setHid(&m_hid);
     m_checkTimer.setInterval(kCheckDelayMs);
     m_checkTimer.setSingleShot(true);
+    // A coarse timer may fire up to 5 % early; the check must come 2048 ms after the last notice.
+    m_checkTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_checkTimer, &QTimer::timeout, this, &Widget::checkDevice);
 }
 
@@ -51,4 +53,14 @@ void showNotice(const NoticeMessage &message, void *context) {
         return;
     if (Dialogs *dialogs = widget->ownerDialogs())
         dialogs->warning(widget->windowTitle(), text);
+}
+
+void forwardKeyboardToWindow(quint8 keyCode, bool isDown, void *context) {
+    if (auto *widget = static_cast<Widget *>(context))
+        widget->view()->forwardKeyboardEvent(isDown, keyCode);
+}
+
+void forwardMouseToWindow(quint8 buttonCode, bool isDown, qint32 x, qint32 y, void *context) {
+    if (auto *widget = static_cast<Widget *>(context))
+        widget->view()->forwardMouseEvent(isDown, buttonCode, x, y);
 }

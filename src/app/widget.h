@@ -52,3 +52,9 @@ private:
 // Shows a notice's text in a warning box titled with the window's title, when the notice
 // is well-formed. Registered with the notice filter, `context` being the Widget.
 void showNotice(const struct NoticeMessage &message, void *context);
+
+// Key and mouse-button capture callbacks, registered with the Widget as `context`: they hand
+// each event to the window's view, which passes it on to the scene. A null context does
+// nothing.
+void forwardKeyboardToWindow(quint8 keyCode, bool isDown, void *context);
+void forwardMouseToWindow(quint8 buttonCode, bool isDown, qint32 x, qint32 y, void *context);

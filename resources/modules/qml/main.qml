@@ -12,10 +12,13 @@ Rectangle {
 
     // Every call the program makes, in order; tests read it.
     property var calls: []
+    // The arguments of each call, as JSON text, beside `calls`.
+    property var args: []
     property int protectTime: -1
 
-    function record(name) {
+    function record(name, argList) {
         calls = calls.concat([name])
+        args = args.concat([JSON.stringify(argList === undefined ? [] : argList)])
     }
 
     function initUI() {
@@ -32,12 +35,12 @@ Rectangle {
         protectTime = busyTime
     }
 
-    function detectKeyboard(keyCode, isPressed) {
-        record("detectKeyboard")
+    function detectKeyboard(isDown, usbCode) {
+        record("detectKeyboard", [isDown, usbCode])
     }
 
-    function detectMouse(mouseCode, isPressed) {
-        record("detectMouse")
+    function detectMouse(isDown, buttonCode, x, y) {
+        record("detectMouse", [isDown, buttonCode, x, y])
     }
 
     Text {

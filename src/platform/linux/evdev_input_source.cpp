@@ -1,0 +1,209 @@
+#include "evdev_input_source.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileSystemWatcher>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <bitset>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <linux/input.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace {
+
+// udev sets a new node's owner and permissions a moment after it appears.
+constexpr int kPermissionDelayMs = 1000;
+
+bool hasKeysOrButtons(int fd) {
+    unsigned long types = 0;
+    if (ioctl(fd, EVIOCGBIT(0, sizeof(types)), &types) < 0)
+        return false;
+    return (types & (1ul << EV_KEY)) != 0;
+}
+
+} // namespace
+
+struct EvdevInputSource::Device {
+    int fd = -1;
+    QString path;
+    QSocketNotifier *notifier = nullptr;
+    QByteArray pending;        // the start of a record whose rest has not arrived yet
+    std::bitset<KEY_CNT> held; // keys and buttons down as far as the records told
+    bool dropping = false;     // the kernel lost records: skip to the next report
+};
+
+EvdevInputSource::EvdevInputSource(QObject *parent) : InputSource(parent) {}
+
+EvdevInputSource::~EvdevInputSource() {
+    stop();
+}
+
+bool EvdevInputSource::start() {
+    scanFolder();
+    if (m_devices.empty()) {
+        stop();
+        return false;
+    }
+    if (!m_watcher && QDir(m_folder).exists()) {
+        m_watcher = new QFileSystemWatcher(QStringList{m_folder}, this);
+        connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] {
+            scanFolder();
+            QTimer::singleShot(kPermissionDelayMs, m_watcher, [this] { scanFolder(); });
+        });
+    }
+    return true;
+}
+
+void EvdevInputSource::stop() {
+    delete m_watcher;
+    m_watcher = nullptr;
+    while (!m_devices.empty())
+        removeDevice(m_devices.back().get());
+    m_modifiers = HeldModifierKeys();
+}
+
+int EvdevInputSource::deviceCount() const {
+    return int(m_devices.size());
+}
+
+void EvdevInputSource::scanFolder() {
+    const QStringList names =
+        QDir(m_folder).entryList({QStringLiteral("event*")}, QDir::System | QDir::Files);
+    for (const QString &name : names) {
+        const QString path = QDir(m_folder).filePath(name);
+        bool known = false;
+        for (const auto &device : m_devices)
+            known = known || device->path == path;
+        if (known)
+            continue;
+        const int fd =
+            ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue; // no permission yet, or gone again
+        if (!hasKeysOrButtons(fd)) {
+            ::close(fd);
+            continue;
+        }
+        addDevice(fd, path);
+    }
+}
+
+void EvdevInputSource::addDevice(int fd, const QString &path) {
+    const int flags = fcntl(fd, F_GETFL);
+    if (flags >= 0)
+        fcntl(fd, F_SETFL, flags | O_NONBLOCK);
+    auto device = std::make_unique<Device>();
+    device->fd = fd;
+    device->path = path;
+    device->notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    Device *raw = device.get();
+    connect(device->notifier, &QSocketNotifier::activated, this, [this, raw] { readDevice(raw); });
+    m_devices.push_back(std::move(device));
+    ++m_generation;
+}
+
+void EvdevInputSource::removeDevice(Device *device) {
+    for (auto it = m_devices.begin(); it != m_devices.end(); ++it) {
+        if (it->get() != device)
+            continue;
+        // The notifier may be the one whose signal is running: let it go later.
+        device->notifier->setEnabled(false);
+        device->notifier->deleteLater();
+        ::close(device->fd);
+        m_devices.erase(it);
+        ++m_generation;
+        return;
+    }
+}
+
+void EvdevInputSource::readDevice(Device *device) {
+    char buffer[64 * sizeof(input_event)];
+    for (;;) {
+        const ssize_t n = ::read(device->fd, buffer, sizeof(buffer));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            return;
+        if (n <= 0) {
+            removeDevice(device); // end of file, or the device went away (ENODEV)
+            return;
+        }
+        device->pending.append(buffer, int(n));
+        const int whole = int(device->pending.size() / int(sizeof(input_event)));
+        const QByteArray records = device->pending.left(whole * int(sizeof(input_event)));
+        device->pending.remove(0, records.size());
+        const quint64 generation = m_generation;
+        for (int i = 0; i < whole; ++i) {
+            input_event record;
+            memcpy(&record, records.constData() + i * int(sizeof(input_event)), sizeof(record));
+            handleRecord(device, record.type, record.code, record.value);
+            if (m_generation != generation)
+                return; // a receiver stopped the source; `device` may be gone
+        }
+    }
+}
+
+void EvdevInputSource::handleRecord(Device *device, int type, int code, int value) {
+    if (type == EV_SYN && code == SYN_DROPPED) {
+        device->dropping = true;
+        return;
+    }
+    if (device->dropping) {
+        if (type == EV_SYN && code == SYN_REPORT) {
+            device->dropping = false;
+            resynchronise(device);
+        }
+        return;
+    }
+    if (type == EV_KEY) {
+        handleKey(device, code, value != 0); // value 2 is an auto-repeat: another down
+        return;
+    }
+    if (type == EV_REL && (code == REL_WHEEL || code == REL_HWHEEL)) {
+        const QPoint at = m_pointerPosition ? m_pointerPosition() : QPoint();
+        emit mouseEvent({code == REL_WHEEL ? HookMessage::Wheel : HookMessage::HorizontalWheel,
+                         at.x(), at.y()});
+    }
+}
+
+void EvdevInputSource::handleKey(Device *device, int code, bool isDown) {
+    if (code < 0 || code >= KEY_CNT)
+        return;
+    device->held[std::size_t(code)] = isDown;
+    if (const quint32 message = mouseHookMessageFor(code, isDown)) {
+        const QPoint at = m_pointerPosition ? m_pointerPosition() : QPoint();
+        emit mouseEvent({message, at.x(), at.y()});
+        return;
+    }
+    m_modifiers.note(code, isDown);
+    KeyboardHookEvent event;
+    if (keyboardHookEventFor(code, isDown, m_modifiers.held(), &event))
+        emit keyboardEvent(event);
+}
+
+// Records were lost while the program was busy; a lost release would leave the key down
+// for good, and its next press unreported. Report what changed meanwhile, releases first,
+// from the device's own key state, or release everything where it cannot be asked.
+void EvdevInputSource::resynchronise(Device *device) {
+    unsigned char bits[KEY_CNT / 8 + 1] = {};
+    const bool known = ioctl(device->fd, EVIOCGKEY(sizeof(bits)), bits) >= 0;
+    const auto isDownNow = [&](int code) {
+        return known && (bits[code / 8] & (1u << (code % 8))) != 0;
+    };
+    const quint64 generation = m_generation;
+    for (bool releases : {true, false}) {
+        for (int code = 0; code < KEY_CNT; ++code) {
+            const bool wasDown = device->held[std::size_t(code)];
+            if (wasDown == isDownNow(code) || wasDown != releases)
+                continue;
+            handleKey(device, code, !wasDown);
+            if (m_generation != generation)
+                return;
+        }
+    }
+}
