@@ -43,8 +43,8 @@ QString LanguageCatalog::displayName(const QString &langCode) {
 }
 
 QVariantMap LanguageCatalog::chkLanguages() const {
-    const QStringList files = QDir(m_folder).entryList({QStringLiteral("lang_*.ini")},
-                                                       QDir::Files, QDir::Name | QDir::IgnoreCase);
+    const QStringList files = QDir(m_folder).entryList({QStringLiteral("lang_*.ini")}, QDir::Files,
+                                                       QDir::Name | QDir::IgnoreCase);
     QVariantMap languages;
     for (const QString &file : files) {
         const QString code = file.mid(5, 6);

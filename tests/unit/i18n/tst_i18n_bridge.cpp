@@ -43,9 +43,9 @@ TEST(I18nBridge, LanguageSlotsReadTheProgramsLanguageFiles) {
     EXPECT_EQ(call<QStringList>(&view, "getGlobalStrings", Q_ARG(QString, "031000")),
               (QStringList{"Arial", "OK"}));
     EXPECT_TRUE(DeviceFlags::languageCheck);
-    EXPECT_EQ(call<QStringList>(&view, "getProductLayoutStrings_R8", Q_ARG(QString, "031000"))
-                  .value(0),
-              "LEFT BUTTON");
+    EXPECT_EQ(
+        call<QStringList>(&view, "getProductLayoutStrings_R8", Q_ARG(QString, "031000")).value(0),
+        "LEFT BUTTON");
 
     // The keyboard macro warning takes its texts from the loaded language.
     QStringList lines;

@@ -13,8 +13,8 @@ namespace {
 
 TEST(LanguageChecksum, IsTheFourBytesInDecimal) {
     const std::pair<qint64, const char *> cases[] = {
-        {0, "7418700"},          {7, "811942340"},   {1000, "5016311214"},
-        {69, "14302220"},        {70, "1441361"}, {17920, "7418700"}, // L / 70 wraps at 256
+        {0, "7418700"},   {7, "811942340"}, {1000, "5016311214"},
+        {69, "14302220"}, {70, "1441361"},  {17920, "7418700"}, // L / 70 wraps at 256
     };
     for (const auto &[length, text] : cases)
         EXPECT_EQ(languageChecksum(length), text) << length;
@@ -29,8 +29,8 @@ TEST(LanguageNames, UseQt4NumbersAndTheChineseSuffixes) {
         {"111225", "SPANISH (UNITED STATES)"},
         {"167000", "SWISS GERMAN"},
         {"031246", "ENGLISH (LATIN AMERICA AND THE CARIBBEAN)"},
-        {"abc000", ""},           // non-digits read as 0, which names no language
-        {"031", "ENGLISH"},       // a short code has country 0
+        {"abc000", ""},     // non-digits read as 0, which names no language
+        {"031", "ENGLISH"}, // a short code has country 0
         {"999000", ""},
     };
     for (const auto &[code, name] : cases)
@@ -70,8 +70,7 @@ TEST_F(Languages, LoadsStringsMessagesAndChecksTheChecksum) {
                     "[msg]\n0=T0\n1=\"Line one,\\nline two\"\n2=T2\n3=T3\n4=T4\n5=T5\n6=never\n");
     QStringList messages = {"stale"};
     DeviceFlags::languageCheck = false;
-    EXPECT_EQ(catalog.getGlobalStrings("031000", &messages),
-              (QStringList{"Arial", "abc", "defg"}));
+    EXPECT_EQ(catalog.getGlobalStrings("031000", &messages), (QStringList{"Arial", "abc", "defg"}));
     EXPECT_EQ(messages, (QStringList{"T0", "Line one,\nline two", "T2", "T3", "T4", "T5"}));
     EXPECT_TRUE(DeviceFlags::languageCheck);
 }

@@ -5,6 +5,12 @@
 #include "myqquickview.h"
 #include "program_folder.h"
 
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+
+#include <memory>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,7 +49,8 @@ TEST_F(MacroBridge, SlotsForwardToTheMacroFiles) {
 
     const QStringList lines = {"A    [Down]", "50   [Delay]", "A      [Up]"};
     EXPECT_TRUE(
-        call<QVariant>(&view, "saveMacroIni", Q_ARG(QVariant, name), Q_ARG(QStringList, lines)).toBool());
+        call<QVariant>(&view, "saveMacroIni", Q_ARG(QVariant, name), Q_ARG(QStringList, lines))
+            .toBool());
     EXPECT_EQ(call<QStringList>(&view, "loadMacroIni", Q_ARG(QVariant, name)), lines);
     EXPECT_EQ(call<QList<uchar>>(&view, "macroIncode", Q_ARG(QStringList, lines)),
               (QList<uchar>{0x00, 0x01, 0x05, 0x04, 0x81, 0x04, 0x00, 0x00}));
@@ -55,8 +62,10 @@ TEST_F(MacroBridge, SlotsForwardToTheMacroFiles) {
 
     QMetaObject::invokeMethod(&view, "renameMacroIniFile", Q_ARG(QVariant, name),
                               Q_ARG(QVariant, QVariant("Jump")));
-    EXPECT_TRUE(call<QVariant>(&view, "deleteMacroIni", Q_ARG(QVariant, QVariant("Jump"))).toBool());
-    EXPECT_FALSE(call<QVariant>(&view, "deleteMacroIni", Q_ARG(QVariant, QVariant("Jump"))).toBool());
+    EXPECT_TRUE(
+        call<QVariant>(&view, "deleteMacroIni", Q_ARG(QVariant, QVariant("Jump"))).toBool());
+    EXPECT_FALSE(
+        call<QVariant>(&view, "deleteMacroIni", Q_ARG(QVariant, QVariant("Jump"))).toBool());
 }
 
 TEST_F(MacroBridge, ImportAndExportUseTheViewsDialogs) {
@@ -67,6 +76,21 @@ TEST_F(MacroBridge, ImportAndExportUseTheViewsDialogs) {
     ASSERT_EQ(dialogs.fileRequests.size(), 2);
     EXPECT_EQ(dialogs.fileRequests[0].kind, "save");
     EXPECT_EQ(dialogs.fileRequests[1].kind, "open");
+}
+
+TEST_F(MacroBridge, QmlReadsTheEncodedMacroAsAList) {
+    myQQuickView view(nullptr, seams);
+    QQmlEngine engine;
+    engine.rootContext()->setContextProperty("ui_View", &view);
+    QQmlComponent component(&engine);
+    component.setData("import QtQml\nQtObject { function encode() { return "
+                      "ui_View.macroIncode(['A    [Down]', '1271   [Delay]']).join(' ') } }",
+                      QUrl());
+    std::unique_ptr<QObject> object(component.create());
+    ASSERT_TRUE(object) << component.errorString().toStdString();
+    QVariant bytes;
+    QMetaObject::invokeMethod(object.get(), "encode", Q_RETURN_ARG(QVariant, bytes));
+    EXPECT_EQ(bytes.toString(), "0 1 1 4 64 1 0 0");
 }
 
 } // namespace

@@ -52,10 +52,10 @@ TEST_F(MacroFilesTest, NamesAreBinFilesSortedWithoutRegardToCase) {
 
 TEST_F(MacroFilesTest, LinesSurviveSavingAndLoadingUnchanged) {
     const QString name = files.createMacroIni();
-    const QStringList lines = {"A    [Down]",       "KP 7     [Down]", ", <      [Up]",
-                               "; :    [Down]",     "' \"      [Up]",  "\\ |    [Down]",
-                               "= +    [Down]",     "1000   [Delay]",
-                               QString::fromUtf8("\u25BA    [Down]")};
+    const QStringList lines = {
+        "A    [Down]",   "KP 7     [Down]", ", <      [Up]",
+        "; :    [Down]", "' \"      [Up]",  "\\ |    [Down]",
+        "= +    [Down]", "1000   [Delay]",  QString::fromUtf8("\u25BA    [Down]")};
     ASSERT_TRUE(files.saveMacroIni(name, lines));
     EXPECT_EQ(files.loadMacroIni(name), lines);
 }
@@ -90,7 +90,8 @@ TEST_F(MacroFilesTest, LoadingReadsTotalLinesWithMissingOnesAsZero) {
         {"lines beyond total are ignored", "[config]\ntotal=1\n[macro]\n0=a\n1=b\n", {"a"}},
         {"no total, no lines", "[macro]\n0=a\n", {}},
         {"negative total", "[config]\ntotal=-4\n[macro]\n0=a\n", {}},
-        {"an unquoted comma stays in the line", "[config]\ntotal=1\n[macro]\n0=, <    [Down]\n",
+        {"an unquoted comma stays in the line",
+         "[config]\ntotal=1\n[macro]\n0=, <    [Down]\n",
          {", <    [Down]"}},
     };
     for (const Case &c : cases) {

@@ -31,8 +31,8 @@ constexpr int kKeyboard = MacroDevice::keyboard;
 class MacroLibraryTest : public ::testing::Test {
 protected:
     void writeMacro(const QString &name, const QByteArray &config, const QStringList &lines) {
-        QByteArray ini = "[config]\n" + config + "\ntotal=" + QByteArray::number(lines.size()) +
-                         "\n[macro]\n";
+        QByteArray ini =
+            "[config]\n" + config + "\ntotal=" + QByteArray::number(lines.size()) + "\n[macro]\n";
         for (int i = 0; i < lines.size(); ++i)
             ini += QByteArray::number(i) + "=\"" + lines[i].toUtf8() + "\"\n";
         folder.write("modules/macro/" + name + ".bin", ini);
@@ -84,7 +84,7 @@ TEST_F(MacroLibraryTest, ATooLongMouseMacroIsCutAfterAWholeItemAndWarned) {
     const QByteArray slot = device.mouse[3];
     ASSERT_EQ(slot.size(), 128);
     EXPECT_EQ(hex(slot.left(4)), "00 02 01 05");
-    EXPECT_EQ(hex(slot.mid(122, 2)), "01 05"); // the 61st event is the last item kept
+    EXPECT_EQ(hex(slot.mid(122, 2)), "01 05");     // the 61st event is the last item kept
     EXPECT_EQ(slot.mid(124), QByteArray(4, '\0')); // end mark, then nothing of the delay
 }
 
@@ -111,8 +111,8 @@ TEST_F(MacroLibraryTest, SavingRewritesTheBoundSlot) {
         const char *what;
         int device;
         int index;
-        int mouseSlot;   // expected mouse slot ID written, or 0
-        int keyboardId;  // expected keyboard macro ID written, or -1
+        int mouseSlot;  // expected mouse slot ID written, or 0
+        int keyboardId; // expected keyboard macro ID written, or -1
     };
     const Case cases[] = {
         {"mouse index 0 goes to slot 1", kMouse, 0, 1, -1},
@@ -127,16 +127,14 @@ TEST_F(MacroLibraryTest, SavingRewritesTheBoundSlot) {
         device = SlotMemory();
         const QString name = QString::fromLatin1(c.what);
         writeMacro(name, "repeat=1\nindex=" + QByteArray::number(c.index), {down("A")});
-        ASSERT_TRUE(library.saveMacroIni(name, {down("Z"), up("Z")}, c.device, messages))
-            << c.what;
+        ASSERT_TRUE(library.saveMacroIni(name, {down("Z"), up("Z")}, c.device, messages)) << c.what;
         EXPECT_EQ(device.writes, (c.mouseSlot || c.keyboardId >= 0) ? 1 : 0) << c.what;
         if (c.mouseSlot) {
             EXPECT_EQ(hex(device.mouse.value(c.mouseSlot).left(8)), "00 01 01 1D 81 1D 00 00")
                 << c.what;
         }
         if (c.keyboardId >= 0) {
-            EXPECT_EQ(hex(device.keyboard.value(c.keyboardId).left(8)),
-                      "00 01 01 1D 81 1D 00 00")
+            EXPECT_EQ(hex(device.keyboard.value(c.keyboardId).left(8)), "00 01 01 1D 81 1D 00 00")
                 << c.what;
         }
     }
