@@ -46,7 +46,8 @@ bool replaceWithCopy(const QString &source, const QString &target) {
 MacroFiles::MacroFiles(QString folder) : m_folder(std::move(folder)) {}
 
 QString MacroFiles::filePath(const QString &name) const {
-    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
+    // An empty name would be the hidden file ".bin", which no listing shows.
+    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
         name.contains(QChar(0)))
         return QString();
     const QString path = m_folder + QLatin1Char('/') + name + QStringLiteral(".bin");

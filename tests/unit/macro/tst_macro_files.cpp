@@ -153,6 +153,8 @@ TEST_F(MacroFilesTest, DeleteAndRename) {
     EXPECT_FALSE(files.exists("one"));
     EXPECT_EQ(files.loadMacroIni("uno"), QStringList{"A    [Down]"});
     EXPECT_FALSE(files.renameMacroIniFile("missing", "other"));
+    EXPECT_FALSE(files.renameMacroIniFile("uno", "")); // ".bin" would vanish from the list
+    EXPECT_TRUE(files.exists("uno"));
 
     EXPECT_TRUE(files.deleteMacroIni("uno"));
     EXPECT_FALSE(files.deleteMacroIni("uno"));
