@@ -1,5 +1,6 @@
 #include "myqquickview.h"
 
+#include "key_names.h"
 #include "sound_player.h"
 
 #include <QQuickItem>
@@ -20,6 +21,7 @@ myQQuickView::myQQuickView(QWidget *parent, const AppSeams &seams)
     setResizeMode(QQuickWidget::SizeViewToRootObject);
     setClearColor(Qt::transparent);
     setAttribute(Qt::WA_AlwaysStackOnTop);
+    buildKeyNameTable();
 
     for (int i = 0; i < kSoundCount; ++i)
         m_players.append(m_seams.soundPlayers(this));

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QQuickWidget>
 #include <QStringList>
+#include <QVariant>
 
 class Hid_Thread;
 class QSettings;
@@ -44,6 +45,25 @@ public slots:
     void playMedia_Index(uchar index);
     void playMedia_Background();
     void clearAllMedia();
+
+    // Macro files, macro encoding and macro keys; languages and strings
+    // (bridge_macro.cpp, bridge_i18n.cpp).
+    QVariant createMacroIni();
+    QStringList getMacroIniNames();
+    QStringList loadMacroIni(QVariant name);
+    QVariant saveMacroIni(QVariant name, QStringList macros);
+    QVariantList loadMacroIniConfig(QVariant name);
+    void setMacroIniConfig(QVariant name, QVariantList config);
+    QVariant deleteMacroIni(QVariant name);
+    void renameMacroIniFile(QVariant oldName, QVariant newName);
+    void loadMacroIniFromFile(QVariant name);
+    void saveMacroIniToFile(QVariant name);
+    QList<uchar> macroIncode(QStringList macros);
+    void ui_13H_SetMacroKey(QVariant macroId, QVariant name);
+    void ui_11H_SetMacroKey(QVariant macroId, QVariant name);
+    QVariantMap chkLanguages();
+    QStringList getGlobalStrings(QString langCode);
+    QStringList getProductLayoutStrings_R8(QString langCode);
 
 private:
     void invokeRoot(const char *function);

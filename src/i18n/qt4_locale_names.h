@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// English display names of Qt 4.8's QLocale::Language and QLocale::Country numbers, as
+// Qt 4's languageToString / countryToString gave them. Empty for a number Qt 4 did not know.
+QString qt4LanguageName(int number);
+QString qt4CountryName(int number);

@@ -1,0 +1,161 @@
+#include "macro_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+const QString kIndexKey = QStringLiteral("config/index");
+const QString kTotalKey = QStringLiteral("config/total");
+const QString kRepeatKey = QStringLiteral("config/repeat");
+const QString kDidKey = QStringLiteral("config/did");
+
+// The INI reader turns an unquoted value with commas into a list (a hand-edited "; :" line
+// would); the line is one text, so put it back together as written.
+QString textOf(const QVariant &value) {
+    if (value.metaType().id() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
+}
+
+bool sameFile(const QString &a, const QString &b) {
+    const QString ca = QFileInfo(a).canonicalFilePath();
+    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+}
+
+// Copies `source` over `target` without ever leaving the target missing or half-written:
+// the copy lands beside it first and replaces it only when complete.
+bool replaceWithCopy(const QString &source, const QString &target) {
+    if (sameFile(source, target))
+        return true;
+    const QString partial = target + QStringLiteral(".part");
+    QFile::remove(partial);
+    if (!QFile::copy(source, partial)) {
+        QFile::remove(partial);
+        return false;
+    }
+    if (QFile::exists(target) && !QFile::remove(target)) {
+        QFile::remove(partial);
+        return false;
+    }
+    return QFile::rename(partial, target);
+}
+} // namespace
+
+MacroFiles::MacroFiles(QString folder) : m_folder(std::move(folder)) {}
+
+QString MacroFiles::filePath(const QString &name) const {
+    // An empty name would be the hidden file ".bin", which no listing shows.
+    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
+        name.contains(QChar(0)))
+        return QString();
+    const QString path = m_folder + QLatin1Char('/') + name + QStringLiteral(".bin");
+    // Without separators the file sits directly in the folder; this guards the rule itself.
+    if (QFileInfo(path).absolutePath() != QFileInfo(m_folder).absoluteFilePath())
+        return QString();
+    return path;
+}
+
+bool MacroFiles::exists(const QString &name) const {
+    const QString path = filePath(name);
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+QString MacroFiles::createMacroIni() const {
+    QDir().mkpath(m_folder);
+    QString name;
+    for (int n = 1;; ++n) {
+        name = QStringLiteral("Macro. %1").arg(n, 3, 10, QLatin1Char('0'));
+        if (!QFileInfo::exists(filePath(name)))
+            break;
+    }
+    QSettings ini(filePath(name), QSettings::IniFormat);
+    ini.setValue(kIndexKey, -1);
+    ini.setValue(kTotalKey, 0);
+    ini.setValue(kRepeatKey, 1);
+    ini.setValue(kDidKey, -1);
+    ini.sync();
+    return ini.status() == QSettings::NoError && exists(name) ? name : QString();
+}
+
+QStringList MacroFiles::getMacroIniNames() const {
+    return QDir(m_folder).entryList({QStringLiteral("*.bin")}, QDir::Files,
+                                    QDir::Name | QDir::IgnoreCase);
+}
+
+QStringList MacroFiles::loadMacroIni(const QString &name) const {
+    if (!exists(name))
+        return {};
+    QSettings ini(filePath(name), QSettings::IniFormat);
+    const int total = qBound(0, ini.value(kTotalKey).toInt(), kMaxLines);
+    QStringList lines;
+    lines.reserve(total);
+    for (int i = 0; i < total; ++i)
+        lines.append(textOf(ini.value(QStringLiteral("macro/%1").arg(i), QStringLiteral("0"))));
+    return lines;
+}
+
+bool MacroFiles::saveMacroIni(const QString &name, const QStringList &lines) const {
+    if (!exists(name))
+        return false;
+    QSettings ini(filePath(name), QSettings::IniFormat);
+    ini.remove(QStringLiteral("macro"));
+    ini.setValue(kTotalKey, int(lines.size()));
+    for (int i = 0; i < lines.size(); ++i)
+        ini.setValue(QStringLiteral("macro/%1").arg(i), lines[i]);
+    ini.sync();
+    return ini.status() == QSettings::NoError;
+}
+
+QVariantList MacroFiles::loadMacroIniConfig(const QString &name, int deviceType) const {
+    if (!exists(name))
+        return {};
+    QSettings ini(filePath(name), QSettings::IniFormat);
+    const int did = ini.value(kDidKey, -1).toInt();
+    const int index = did == deviceType ? ini.value(kIndexKey, -1).toInt() : -1;
+    return {index, ini.value(kRepeatKey, 1).toInt()};
+}
+
+void MacroFiles::setMacroIniConfig(const QString &name, const QVariantList &config,
+                                   int deviceType) const {
+    // A short list would store made-up values; a slot and a count are both needed.
+    if (!exists(name) || config.size() < 2)
+        return;
+    QSettings ini(filePath(name), QSettings::IniFormat);
+    ini.setValue(kIndexKey, config[0].toInt());
+    ini.setValue(kRepeatKey, config[1].toInt());
+    ini.setValue(kDidKey, deviceType);
+}
+
+int MacroFiles::slotIndex(const QString &name) const {
+    if (!exists(name))
+        return -1;
+    return QSettings(filePath(name), QSettings::IniFormat).value(kIndexKey, -1).toInt();
+}
+
+quint16 MacroFiles::repeatCount(const QString &name) const {
+    if (!exists(name))
+        return 1;
+    const QVariant repeat = QSettings(filePath(name), QSettings::IniFormat).value(kRepeatKey, 1);
+    return static_cast<quint16>(repeat.toLongLong());
+}
+
+bool MacroFiles::deleteMacroIni(const QString &name) const {
+    return exists(name) && QFile::remove(filePath(name));
+}
+
+bool MacroFiles::renameMacroIniFile(const QString &oldName, const QString &newName) const {
+    const QString target = filePath(newName);
+    if (!exists(oldName) || target.isEmpty())
+        return false;
+    return QFile::rename(filePath(oldName), target); // fails when the target exists
+}
+
+bool MacroFiles::importFile(const QString &name, const QString &source) const {
+    return exists(name) && !source.isEmpty() && replaceWithCopy(source, filePath(name));
+}
+
+bool MacroFiles::exportFile(const QString &name, const QString &target) const {
+    return exists(name) && !target.isEmpty() && replaceWithCopy(filePath(name), target);
+}

@@ -1,0 +1,64 @@
+// The language slots as QML reaches them, and the message list they fill for the keyboard
+// macro warning.
+#include "device_flags.h"
+#include "fake_dialogs.h"
+#include "fake_sound_player.h"
+#include "language_checksum.h"
+#include "myqquickview.h"
+#include "program_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+template <typename R>
+R call(QObject *o, const char *slot, QGenericArgument a0 = {}, QGenericArgument a1 = {}) {
+    R result{};
+    const bool ok = QMetaObject::invokeMethod(
+        o, slot, Qt::DirectConnection,
+        QGenericReturnArgument(QMetaType::fromType<R>().name(), &result), a0, a1);
+    EXPECT_TRUE(ok) << slot;
+    return result;
+}
+
+TEST(I18nBridge, LanguageSlotsReadTheProgramsLanguageFiles) {
+    ProgramFolder folder;
+    FakeDialogs dialogs;
+    QStringList soundLog;
+    QList<FakeSoundPlayer *> players;
+    AppSeams seams{&dialogs, FakeSoundPlayer::factory(&soundLog, &players)};
+    myQQuickView view(nullptr, seams);
+
+    folder.write("modules/i18n/lang_031000.ini",
+                 "[font]\nfamily=Arial\ntotal=1\ncs=" + languageChecksum(2).toUtf8() +
+                     "\n[strings]\n1=OK\n[msg]\n0=Too long\n1=Cut.\n"
+                     "[R8_5D0E4B1]\n0=LEFT BUTTON\n");
+    folder.write("modules/i18n/lang_025044.ini", "[font]\nfamily=X\ncs=bad\n");
+
+    const QVariantMap languages = call<QVariantMap>(&view, "chkLanguages");
+    EXPECT_EQ(languages.keys(), (QStringList{"CHINESE (Simp)", "ENGLISH"}));
+
+    call<QStringList>(&view, "getGlobalStrings", Q_ARG(QString, "025044"));
+    EXPECT_FALSE(DeviceFlags::languageCheck);
+    EXPECT_EQ(call<QStringList>(&view, "getGlobalStrings", Q_ARG(QString, "031000")),
+              (QStringList{"Arial", "OK"}));
+    EXPECT_TRUE(DeviceFlags::languageCheck);
+    EXPECT_EQ(
+        call<QStringList>(&view, "getProductLayoutStrings_R8", Q_ARG(QString, "031000")).value(0),
+        "LEFT BUTTON");
+
+    // The keyboard macro warning takes its texts from the loaded language.
+    QStringList lines;
+    for (int i = 0; i < 100; ++i)
+        lines << "A    [Down]";
+    folder.write("modules/macro/long.bin", "[config]\ntotal=0\n");
+    call<QVariant>(&view, "saveMacroIni", Q_ARG(QVariant, QVariant("long")),
+                   Q_ARG(QStringList, lines));
+    QMetaObject::invokeMethod(&view, "ui_11H_SetMacroKey", Q_ARG(QVariant, QVariant(1)),
+                              Q_ARG(QVariant, QVariant("long")));
+    ASSERT_EQ(dialogs.boxes.size(), 1);
+    EXPECT_EQ(dialogs.boxes[0].title, "Too long");
+    EXPECT_EQ(dialogs.boxes[0].text, "Cut.");
+}
+
+} // namespace
