@@ -1,3 +1,4 @@
+#include "gsettings_pointer.h"
 #include "myqquickview.h"
 #include "notice.h"
 #include "notice_channel.h"
@@ -21,6 +22,8 @@ int main(int argc, char *argv[]) {
     AppSeams seams;
     seams.dialogs = &dialogs;
     seams.soundPlayers = QtSoundPlayer::factory();
+    GSettingsPointer pointer;
+    seams.pointer = &pointer;
 
     int result = 0;
     {

@@ -150,6 +150,13 @@ QVariantList KeyboardSettings::deviceMacro(unsigned char macroId) {
     return toIntList(macro, 192);
 }
 
+void KeyboardSettings::selectProfile(int profile) {
+    if (!m_store.select(profile))
+        return;
+    if (m_hid && DeviceType::of(m_hid) == DeviceType::kKeyboard)
+        m_hid->hid_02H_SetCurrentProfile(static_cast<unsigned char>(profile & 0xFF));
+}
+
 void KeyboardSettings::syncFW() {
     if (!m_hid || DeviceType::of(m_hid) != DeviceType::kKeyboard)
         return;

@@ -43,6 +43,10 @@ public:
     QVariantList deviceKeyMatrix();
     QVariantList deviceMacro(unsigned char macroId);
 
+    // Makes `profile` the current profile (ignored when it already is or lies outside 0..9).
+    // The keyboard keeps its own current profile and is told; the mouse is not.
+    void selectProfile(int profile);
+
     // On the keyboard, copies user pictures 0..4 from the device into the current profile.
     // Does nothing for the mouse.
     void syncFW();
