@@ -20,6 +20,7 @@ QString colourKey(unsigned char type) {
 constexpr unsigned kStoredOrange = 8;
 constexpr unsigned kOrange = 7;
 constexpr unsigned char kStageOff = 0x80;
+constexpr unsigned char kMaxStages = 8;
 } // namespace
 
 void MouseSettings::setReportRate(unsigned char rate) {
@@ -61,11 +62,13 @@ QVariantList MouseSettings::dpiSet() const {
 }
 
 unsigned char MouseSettings::syncDpi() {
-    unsigned char stages = 8;
+    unsigned char stages = kMaxStages;
     unsigned char codes[8] = {};
     if (!m_hid || !m_hid->hid_91H_GetDPISet(stages, codes))
-        return 8;
-    return stages;
+        return kMaxStages;
+    // The stage count is sent back with 11H and sizes the sensor page: a value no mouse can
+    // have (a reply that was not deciphered, noise) is treated like no answer.
+    return stages >= 1 && stages <= kMaxStages ? stages : kMaxStages;
 }
 
 void MouseSettings::setStageColors(unsigned char type, const QVariantList &colours) {

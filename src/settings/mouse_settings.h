@@ -27,7 +27,7 @@ public:
     // with 0x80 (stage off).
     void setDpiSet(unsigned char stages, const QVariantList &codes, const QVariantList &values);
     QVariantList dpiSet() const;
-    // The number of stages the device supports; 8 when it does not answer.
+    // The number of stages the device supports, 1..8; 8 when it gives no usable answer.
     unsigned char syncDpi();
 
     void setStageColors(unsigned char type, const QVariantList &colours);

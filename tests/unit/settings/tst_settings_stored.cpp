@@ -167,9 +167,16 @@ TEST_F(Stored, KeyboardSettersStoreTheirLists) {
     EXPECT_EQ(texts(keyboard().ledType()), (QStringList{"1", "2", "3", "4", "5"}));
 }
 
-TEST_F(Stored, SyncDoesNothingForTheMouse) {
+TEST_F(Stored, SyncCopiesFivePicturesOnTheKeyboardOnly) {
     keyboard().syncFW();
     EXPECT_FALSE(store->read("userPicture/0").isValid());
+
+    useKeyboard();
+    keyboard().syncFW();
+    reload();
+    for (int index = 0; index < 5; ++index)
+        EXPECT_EQ(keyboard().userPicture(index).size(), 512) << index;
+    EXPECT_TRUE(keyboard().userPicture(5).isEmpty());
 }
 
 TEST_F(Stored, ProfileSwitchChangesWhereLaterWritesGo) {
