@@ -36,8 +36,8 @@ public:
             devInfo.replace("isEncode=true", "isEncode=false");
         folder.write("DevInfo.ini", devInfo);
         folder.write("apConfig.bin", QByteArray("[common]\nsCode0=") +
-                                         options.keyboardCode.toLatin1() + "\nsCode1=" +
-                                         options.mouseCode.toLatin1() + "\n");
+                                         options.keyboardCode.toLatin1() +
+                                         "\nsCode1=" + options.mouseCode.toLatin1() + "\n");
         DeviceFlags::connected = false;
         DeviceFlags::demo = false;
         DeviceFlags::languageCheck = true;

@@ -21,22 +21,35 @@ TEST(SettingsOnMouse, SettersSendTheirFrameAndDataPhase) {
         QByteArray data; // leading bytes of the data phase
     } cases[] = {
         // 01 |rate| 00 | 00 | 00 | 00 | 00 | cs
-        {"report rate", [](SettingsRig &r) { r.mouse.setReportRate(2); },
-         "01 02 00 00 00 00 00 fc", {}},
-        {"dpi stage", [](SettingsRig &r) { r.mouse.setCurrentDpiStage(3); },
-         "0b 03 00 00 00 00 00 f1", {}},
+        {"report rate",
+         [](SettingsRig &r) { r.mouse.setReportRate(2); },
+         "01 02 00 00 00 00 00 fc",
+         {}},
+        {"dpi stage",
+         [](SettingsRig &r) { r.mouse.setCurrentDpiStage(3); },
+         "0b 03 00 00 00 00 00 f1",
+         {}},
         // 11 |stg| 08 | ...          then the codes, a short list padded with stage-off
-        {"dpi set", [](SettingsRig &r) { r.mouse.setDpiSet(8, {0x02, 0x45}, {500, 2500}); },
+        {"dpi set",
+         [](SettingsRig &r) {
+             r.mouse.setDpiSet(8, {0x02, 0x45}, {500, 2500});
+         },
          "11 08 08 00 00 00 00 de", bytes({0x02, 0x45, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80})},
         // 10 |typ| L  |              type 2: four packed bytes
         {"colour ids",
-         [](SettingsRig &r) { r.mouse.setStageColors(2, {0, 1, 2, 3, 4, 5, 6, 8}); },
+         [](SettingsRig &r) {
+             r.mouse.setStageColors(2, {0, 1, 2, 3, 4, 5, 6, 8});
+         },
          "10 02 04 00 00 00 00 e9", bytes({0x10, 0x32, 0x54, 0x86})},
         {"stage colours", [](SettingsRig &r) { r.mouse.setStageColors(1, range(100, 24)); },
          "10 01 18 00 00 00 00 d6", bytes({100, 101, 102})},
         // 0D |eff|bri|spd|
-        {"effect", [](SettingsRig &r) { r.mouse.setLedEffect(5, 115, 1, {4, 3, 7}); },
-         "0d 05 73 01 00 00 00 79", {}},
+        {"effect",
+         [](SettingsRig &r) {
+             r.mouse.setLedEffect(5, 115, 1, {4, 3, 7});
+         },
+         "0d 05 73 01 00 00 00 79",
+         {}},
         // 12 | 01 | 40 | 08 |
         {"key matrix", [](SettingsRig &r) { r.keys.setMouseKeyMatrix(range(0, 64)); },
          "12 01 40 08 00 00 00 a4", bytes({0, 1, 2, 3})},
