@@ -69,11 +69,13 @@ TEST_F(Exchange, ImportIsNotMixedWithChangesTheOldProfileStillBuffered) {
 }
 
 TEST_F(Exchange, ResetMakesTheProfileByteIdenticalToTheDefaultProfile) {
-    exchange->resetProfile(2);
-    EXPECT_EQ(file("p3.bin"), kDefaults);
-    ASSERT_TRUE(store->select(2));
+    store->write("sensor/stage_R8", 8);
+    exchange->resetProfile(0);
+    EXPECT_EQ(file("p1.bin"), kDefaults);
     EXPECT_EQ(store->read("sensor/stage_R8").toInt(), 2);
     EXPECT_TRUE(dialogs.fileRequests.isEmpty());
+    store.reset();
+    EXPECT_EQ(file("p1.bin"), kDefaults);
 }
 
 TEST_F(Exchange, CancelledDialogsChangeNoFile) {

@@ -14,6 +14,7 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQmlExpression>
+#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -106,6 +107,10 @@ TEST_F(Bridge, KeyAssignmentAndDefaultsReachTheProfile) {
     EXPECT_EQ(bus.mouseState().keyMatrix[8], 240);
     EXPECT_TRUE(js("ui_View.getKeydefine('7').length === 4").toBool());
     EXPECT_FALSE(js("ui_View.getScrollPinSwap()").toBool());
+    // Numbers from JavaScript land in the file as plain decimal lists.
+    window->view()->profileStore().current()->sync();
+    EXPECT_TRUE(folder.read("modules/setting/p1.bin").contains("\n2=240, 9, 10, 11\n"))
+        << folder.read("modules/setting/p1.bin").constData();
 }
 
 TEST_F(Bridge, ProfileMenuCallsSwitchImportAndReset) {
