@@ -4,4 +4,5 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh"
-exec "${BUILD_DIR:-$root/build}/bin/r8config" "$@"
+# Without hardware: the virtual R8 (see README, "Running without a mouse").
+exec "${BUILD_DIR:-$root/build}/bin/r8config" --emulate "$@"

@@ -1,4 +1,8 @@
+#include "emulated_bus.h"
+#include "emulator_command_line.h"
 #include "evdev_input_source.h"
+#include "gsettings_pointer.h"
+#include "hidapi_backend.h"
 #include "input_hook.h"
 #include "myqquickview.h"
 #include "notice.h"
@@ -14,8 +18,23 @@
 #include <QCursor>
 #include <QDir>
 
+#include <cstdio>
+#include <memory>
+
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
+
+    // The HID bus: the real one, or the virtual R8 with --emulate.
+    const EmulatorCommandLine emulation = parseEmulatorCommandLine(QCoreApplication::arguments());
+    if (!emulation.error.isEmpty()) {
+        std::fprintf(stderr, "r8config: %s\n", qPrintable(emulation.error));
+        return 2;
+    }
+    std::unique_ptr<HidBackend> bus;
+    if (emulation.emulate)
+        bus = std::make_unique<EmulatedBus>(emulation.options);
+    else
+        bus = std::make_unique<HidapiBackend>();
 
     // Every relative path of the program ("./modules/...") is relative to its own folder.
     const QString exe = QCoreApplication::applicationFilePath();
@@ -24,7 +43,10 @@ int main(int argc, char *argv[]) {
     QtDialogs dialogs;
     AppSeams seams;
     seams.dialogs = &dialogs;
+    seams.hidBackend = bus.get();
     seams.soundPlayers = QtSoundPlayer::factory();
+    GSettingsPointer pointer;
+    seams.pointer = &pointer;
 
     int result = 0;
     {

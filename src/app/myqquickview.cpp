@@ -30,9 +30,6 @@ myQQuickView::myQQuickView(QWidget *parent, const AppSeams &seams)
 
     m_apConfig =
         new QSettings(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat, this);
-    for (int i = 1; i <= kProfileCount; ++i)
-        m_profiles.append(new QSettings(QStringLiteral("./modules/setting/p%1.bin").arg(i),
-                                        QSettings::IniFormat, this));
 }
 
 myQQuickView::~myQQuickView() = default;

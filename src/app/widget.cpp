@@ -1,16 +1,21 @@
 #include "widget.h"
 
+#include "device_check.h"
 #include "dialogs.h"
 #include "myqquickview.h"
 #include "notice.h"
 #include "ui_controler.h"
 #include "user_event.h"
 
+#include <QSettings>
+
 Widget::Widget(const AppSeams &seams, QWidget *parent) : QWidget(parent), m_seams(seams) {
+    m_hid.setBackend(m_seams.hidBackend);
     m_hid.setOwnerWindow(this);
     m_controller = new Ui_Controler;
     m_controller->setupUi(this, m_seams);
     view()->setHid(&m_hid);
+    m_hid.setAppConfig(view()->apConfig());
     m_checkTimer.setInterval(kCheckDelayMs);
     m_checkTimer.setSingleShot(true);
     // A coarse timer may fire up to 5 % early; the check must come 2048 ms after the last notice.
@@ -19,6 +24,7 @@ Widget::Widget(const AppSeams &seams, QWidget *parent) : QWidget(parent), m_seam
 }
 
 Widget::~Widget() {
+    m_hid.stopWatch();
     m_controller->deleteLater();
 }
 
@@ -31,7 +37,9 @@ void Widget::postCloseRequest() {
 }
 
 void Widget::checkDevice() {
-    m_hid.checkDevice(view()->apConfig());
+    QSettings table(QStringLiteral(":/DevInfo.ini"), QSettings::IniFormat);
+    runDeviceCheck(m_hid, table, view()->apConfig());
+    view()->syncFW();
     emit deviceChecked();
 }
 

@@ -26,7 +26,9 @@ TEST(I18nBridge, LanguageSlotsReadTheProgramsLanguageFiles) {
     FakeDialogs dialogs;
     QStringList soundLog;
     QList<FakeSoundPlayer *> players;
-    AppSeams seams{&dialogs, FakeSoundPlayer::factory(&soundLog, &players)};
+    AppSeams seams;
+    seams.dialogs = &dialogs;
+    seams.soundPlayers = FakeSoundPlayer::factory(&soundLog, &players);
     myQQuickView view(nullptr, seams);
 
     folder.write("modules/i18n/lang_031000.ini",

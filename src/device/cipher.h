@@ -1,0 +1,14 @@
+#pragma once
+
+using uchar = unsigned char;
+
+// The transport cipher over one 8-byte frame, in place. Bytes 1..6 of `SecrecyCode` are the
+// six characters of the device's secrecy code; bytes 0 and 7 are never used.
+void USBDataEncryption(uchar FIFOBuf[], const uchar SecrecyCode[]);
+void USBDataDecipher(uchar FIFOBuf[], const uchar SecrecyCode[]);
+
+// The process-wide secrecy code the handshake loads; all zero until then.
+extern uchar SecrecyCode[8];
+
+// The fixed key shared with the firmware.
+inline constexpr char kCipherKey[9] = "VaQupLix";
