@@ -1,5 +1,6 @@
 #include "myqquickview.h"
 
+#include "app_config.h"
 #include "sound_player.h"
 
 #include <QQuickItem>
@@ -26,14 +27,18 @@ myQQuickView::myQQuickView(QWidget *parent, const AppSeams &seams)
     connect(m_players[0], &SoundPlayer::finished, this, &myQQuickView::playMedia_Background);
     connect(m_players[1], &SoundPlayer::finished, this, &myQQuickView::playMedia_Background);
 
-    m_apConfig =
-        new QSettings(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat, this);
+    m_appConfig = new AppConfig(QStringLiteral("./modules/setting/apConfig.bin"),
+                                QStringLiteral("./modules/setting/apConfigD.bin"), this);
     for (int i = 1; i <= kProfileCount; ++i)
         m_profiles.append(new QSettings(QStringLiteral("./modules/setting/p%1.bin").arg(i),
                                         QSettings::IniFormat, this));
 }
 
 myQQuickView::~myQQuickView() = default;
+
+QSettings *myQQuickView::apConfig() const {
+    return m_appConfig->settings();
+}
 
 void myQQuickView::invokeRoot(const char *function) {
     if (QQuickItem *root = rootObject())

@@ -5,7 +5,9 @@
 #include <QList>
 #include <QQuickWidget>
 #include <QStringList>
+#include <QVariantList>
 
+class AppConfig;
 class Hid_Thread;
 class QSettings;
 class SoundPlayer;
@@ -23,7 +25,7 @@ public:
 
     void setHid(Hid_Thread *hid) { m_hid = hid; }
     Hid_Thread *hid() const { return m_hid; }
-    QSettings *apConfig() const { return m_apConfig; }
+    QSettings *apConfig() const;
     const QList<QSettings *> &profiles() const { return m_profiles; }
     Dialogs *dialogs() const { return m_seams.dialogs; }
     SoundPlayer *soundPlayer(int index) const { return m_players.value(index); }
@@ -39,6 +41,15 @@ public slots:
     void playMedia_Background();
     void clearAllMedia();
 
+    // Application config and the global settings page (bridge_settings_config.cpp,
+    // bridge_globalsetting.cpp).
+    void saveApConfig(QVariantList apConfigs);
+    QVariantList loadApConfig();
+    QVariantList loadDeviceApConfig();
+    void resetApconfig();
+    bool getIsSkinShow();
+    QString getCustomFilePath();
+
 private:
     void invokeRoot(const char *function);
 
@@ -46,7 +57,7 @@ private:
     Hid_Thread *m_hid = nullptr;
     bool m_audioEnabled = true;
     QList<SoundPlayer *> m_players;
-    QSettings *m_apConfig = nullptr;
+    AppConfig *m_appConfig = nullptr;
     QList<QSettings *> m_profiles;
     int m_currentProfile = 0;
     QStringList m_messages;
