@@ -11,6 +11,7 @@ Image {
     property int menuCounter: 18
     property alias buttons: buttonRepeater
     property alias menu: menuGrid
+    property alias menuItems: menuRepeater
     signal clicked(int index)
     signal valueChanged(int index, int value)
 
@@ -127,6 +128,7 @@ Image {
         visible: false
         opacity: 0
         Repeater {
+            id: menuRepeater
             model: 18
             ButtonGroupPro_8_Menu {
                 index: model.index

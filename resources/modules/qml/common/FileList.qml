@@ -37,6 +37,14 @@ Rectangle {
             currentIndex: -1
             model: root.mdItems
             onCountChanged: if (count === 0) currentIndex = -1
+            // The view counts lazily; the model's count falls at once.
+            Connections {
+                target: root.mdItems
+                function onCountChanged() {
+                    if (root.mdItems.count === 0)
+                        list.currentIndex = -1
+                }
+            }
 
             delegate: Item {
                 id: entry
