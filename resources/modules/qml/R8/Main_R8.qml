@@ -12,6 +12,7 @@ Item {
     property alias profileMenu: pfItem
     property alias slideIn: slideIn
     property alias slideOut: slideOut
+    property alias menusIn: menusIn
     signal msg_KB(bool isDown, int usbCode)
 
     function initUI() {
@@ -167,12 +168,6 @@ Item {
             to: 8
             easing.type: Easing.OutElastic
             duration: mainIten.animation_speed
-        }
-        onStarted: {
-            pfItem.x = 1000
-            fnItem.x = -150
-            pfItem.visible = true
-            fnItem.visible = true
         }
         onStopped: {
             _fkPage.visible = true

@@ -28,6 +28,8 @@ Image {
         if (isOpen) {
             menuGrid.x = _X
             menuGrid.y = _Y
+            menuGrid.opacity = 0
+            menuGrid.visible = true
             menuOpening.start()
         } else {
             menuClosing.start()
@@ -147,10 +149,6 @@ Image {
         to: 1
         easing.type: Easing.OutExpo
         duration: 1.5 * mainIten.animation_speed
-        onStarted: {
-            menuGrid.opacity = 0
-            menuGrid.visible = true
-        }
     }
     NumberAnimation {
         id: menuClosing
