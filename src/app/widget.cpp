@@ -13,6 +13,8 @@ Widget::Widget(const AppSeams &seams, QWidget *parent) : QWidget(parent), m_seam
     view()->setHid(&m_hid);
     m_checkTimer.setInterval(kCheckDelayMs);
     m_checkTimer.setSingleShot(true);
+    // A coarse timer may fire up to 5 % early; the re-check must wait the full delay.
+    m_checkTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_checkTimer, &QTimer::timeout, this, &Widget::checkDevice);
 }
 
