@@ -317,9 +317,10 @@ QImage roundButton(const Theme &t, int size, const Icon &icon, bool hot) {
 
 // ---- the mouse ---------------------------------------------------------------------------
 
-QImage mousePicture(const Theme &t, bool keyView) {
-    Canvas c(102, 191);
+QImage mousePicture(const Theme &t, bool keyView, qreal scale = 1) {
+    Canvas c(qRound(102 * scale), qRound(191 * scale));
     QPainter &p = c.p;
+    p.scale(scale, scale);
     const QRectF body(8, 6, 86, 178);
     QPainterPath shell;
     shell.moveTo(body.center().x(), body.top());
@@ -425,6 +426,38 @@ QImage background(const Theme &t) {
     streak.setColorAt(0.5, withAlpha(t.accent2, 28));
     streak.setColorAt(0.55, withAlpha(t.accent2, 0));
     p.fillRect(c.rect(), streak);
+
+    // The mouse itself on a lit pedestal, in the middle of the page area: what the window
+    // shows until a function is picked.
+    const QPointF centre(550, 300);
+    QRadialGradient pedestal(QPointF(centre.x(), centre.y() + 185), 190);
+    pedestal.setColorAt(0, withAlpha(t.accent, 110));
+    pedestal.setColorAt(0.5, withAlpha(t.accent, 30));
+    pedestal.setColorAt(1, withAlpha(t.accent, 0));
+    p.save();
+    p.translate(centre.x(), centre.y() + 185);
+    p.scale(1, 0.22);
+    p.setPen(Qt::NoPen);
+    p.setBrush(pedestal);
+    p.drawEllipse(QPointF(0, 0), 190, 190);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(withAlpha(t.accent, 170), 3));
+    p.drawEllipse(QPointF(0, 0), 150, 150);
+    p.setPen(QPen(withAlpha(t.accent2, 90), 2));
+    p.drawEllipse(QPointF(0, 0), 178, 178);
+    p.restore();
+    const QImage hero = mousePicture(t, false, 2.0);
+    p.drawImage(QPointF(centre.x() - hero.width() / 2.0, centre.y() - hero.height() / 2.0 - 10),
+                hero);
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setBold(true);
+    f.setItalic(true);
+    f.setPixelSize(13);
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 6);
+    p.setFont(f);
+    p.setPen(withAlpha(QColor(255, 255, 255), 120));
+    p.drawText(QRectF(centre.x() - 200, centre.y() + 215, 400, 20), Qt::AlignCenter,
+               QStringLiteral("PRECISION GAMING MOUSE"));
     return c.image;
 }
 
@@ -532,15 +565,15 @@ QImage container(const Theme &t, int w, int h, qreal cut) {
 }
 
 QImage topContainer(const Theme &t) {
-    Canvas c(968, 40);
+    Canvas c(968, 30);
     QPainter &p = c.p;
     QPainterPath path;
     path.moveTo(0, 0);
     path.lineTo(968, 0);
-    path.lineTo(968 - 30, 39);
-    path.lineTo(30, 39);
+    path.lineTo(968 - 24, 29);
+    path.lineTo(24, 29);
     path.closeSubpath();
-    QLinearGradient g(0, 0, 0, 40);
+    QLinearGradient g(0, 0, 0, 30);
     g.setColorAt(0, withAlpha(t.raised, 235));
     g.setColorAt(1, withAlpha(t.base, 235));
     p.setBrush(g);
@@ -551,7 +584,7 @@ QImage topContainer(const Theme &t) {
     rail.setColorAt(0.5, t.accent);
     rail.setColorAt(1, withAlpha(t.accent, 0));
     p.setPen(QPen(QBrush(rail), 2));
-    p.drawLine(QPointF(40, 38), QPointF(928, 38));
+    p.drawLine(QPointF(34, 28), QPointF(934, 28));
     return c.image;
 }
 
@@ -576,14 +609,14 @@ QImage bottomContainer(const Theme &t) {
 }
 
 QImage topButton(const Theme &t, const Icon &icon, bool hot) {
-    Canvas c(40, 30);
+    Canvas c(34, 22);
     QPainter &p = c.p;
     const QRectF r = c.rect().adjusted(1, 1, -1, -1);
     if (hot)
         hotPlate(p, r, t, 4);
     else
         restPlate(p, r, t, 4);
-    icon(p, QRectF(r.center().x() - 11, r.center().y() - 11, 22, 22),
+    icon(p, QRectF(r.center().x() - 9, r.center().y() - 9, 18, 18),
          hot ? QColor(255, 255, 255) : QColor(190, 196, 206));
     return c.image;
 }
@@ -603,8 +636,7 @@ QImage globalsettingBackground(const Theme &t) {
     Canvas c(340, 420);
     QPainter &p = c.p;
     panel(p, c.rect(), t, 16, 248);
-    p.setOpacity(0.05);
-    iconGear(p, QRectF(200, 280, 130, 130), QColor(255, 255, 255));
+    grid(p, c.rect().adjusted(12, 12, -12, -12), withAlpha(t.line, 35), 16);
     return c.image;
 }
 
