@@ -20,12 +20,12 @@ namespace {
 
 struct Theme {
     QString folder;
-    QColor base;      // darkest surface
-    QColor surface;   // panels
-    QColor raised;    // controls at rest
-    QColor accent;    // highlights, selected states
-    QColor accent2;   // second accent for gradients
-    QColor line;      // thin frame lines
+    QColor base;    // darkest surface
+    QColor surface; // panels
+    QColor raised;  // controls at rest
+    QColor accent;  // highlights, selected states
+    QColor accent2; // second accent for gradients
+    QColor line;    // thin frame lines
 };
 
 const Theme kThemes[] = {
@@ -138,8 +138,8 @@ void iconGear(QPainter &p, const QRectF &r, const QColor &c) {
 void iconPower(QPainter &p, const QRectF &r, const QColor &c) {
     p.setPen(QPen(c, r.width() * 0.11, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
-    const QRectF ring = r.adjusted(r.width() * 0.18, r.width() * 0.2, -r.width() * 0.18,
-                                   -r.width() * 0.16);
+    const QRectF ring =
+        r.adjusted(r.width() * 0.18, r.width() * 0.2, -r.width() * 0.18, -r.width() * 0.16);
     p.drawArc(ring, 120 * 16, -240 * 16);
     p.drawLine(QPointF(r.center().x(), r.top() + r.height() * 0.12),
                QPointF(r.center().x(), r.center().y()));
@@ -148,8 +148,8 @@ void iconPower(QPainter &p, const QRectF &r, const QColor &c) {
 void iconReset(QPainter &p, const QRectF &r, const QColor &c) {
     p.setPen(QPen(c, r.width() * 0.11, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
-    const QRectF ring = r.adjusted(r.width() * 0.2, r.width() * 0.2, -r.width() * 0.2,
-                                   -r.width() * 0.2);
+    const QRectF ring =
+        r.adjusted(r.width() * 0.2, r.width() * 0.2, -r.width() * 0.2, -r.width() * 0.2);
     p.drawArc(ring, 100 * 16, 290 * 16);
     const QPointF tip(ring.center().x() - ring.width() * 0.1, ring.top());
     QPolygonF head;
@@ -249,8 +249,8 @@ void iconKey(QPainter &p, const QRectF &r, const QColor &c) {
     p.setPen(Qt::NoPen);
     p.setBrush(c);
     for (int i = 0; i < 4; ++i)
-        p.drawRect(QRectF(r.left() + w * (0.22 + i * 0.15), r.top() + w * 0.36, w * 0.08,
-                          w * 0.08));
+        p.drawRect(
+            QRectF(r.left() + w * (0.22 + i * 0.15), r.top() + w * 0.36, w * 0.08, w * 0.08));
     p.drawRect(QRectF(r.left() + w * 0.3, r.top() + w * 0.55, w * 0.4, w * 0.08));
 }
 
@@ -285,10 +285,12 @@ void iconSensor(QPainter &p, const QRectF &r, const QColor &c) {
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(r.center(), w * 0.3, w * 0.3);
     p.drawEllipse(r.center(), w * 0.12, w * 0.12);
-    p.drawLine(QPointF(r.center().x(), r.top() + w * 0.08), QPointF(r.center().x(), r.top() + w * 0.28));
+    p.drawLine(QPointF(r.center().x(), r.top() + w * 0.08),
+               QPointF(r.center().x(), r.top() + w * 0.28));
     p.drawLine(QPointF(r.center().x(), r.bottom() - w * 0.08),
                QPointF(r.center().x(), r.bottom() - w * 0.28));
-    p.drawLine(QPointF(r.left() + w * 0.08, r.center().y()), QPointF(r.left() + w * 0.28, r.center().y()));
+    p.drawLine(QPointF(r.left() + w * 0.08, r.center().y()),
+               QPointF(r.left() + w * 0.28, r.center().y()));
     p.drawLine(QPointF(r.right() - w * 0.08, r.center().y()),
                QPointF(r.right() - w * 0.28, r.center().y()));
 }
@@ -324,14 +326,14 @@ QImage mousePicture(const Theme &t, bool keyView, qreal scale = 1) {
     const QRectF body(8, 6, 86, 178);
     QPainterPath shell;
     shell.moveTo(body.center().x(), body.top());
-    shell.cubicTo(body.right() + 4, body.top(), body.right() + 2, body.top() + 70,
-                  body.right() - 2, body.top() + 110);
+    shell.cubicTo(body.right() + 4, body.top(), body.right() + 2, body.top() + 70, body.right() - 2,
+                  body.top() + 110);
     shell.cubicTo(body.right() - 6, body.bottom() - 10, body.center().x() + 20, body.bottom(),
                   body.center().x(), body.bottom());
     shell.cubicTo(body.center().x() - 20, body.bottom(), body.left() + 6, body.bottom() - 10,
                   body.left() + 2, body.top() + 110);
-    shell.cubicTo(body.left() - 2, body.top() + 70, body.left() - 4, body.top(),
-                  body.center().x(), body.top());
+    shell.cubicTo(body.left() - 2, body.top() + 70, body.left() - 4, body.top(), body.center().x(),
+                  body.top());
     QLinearGradient g(body.topLeft(), body.topRight());
     g.setColorAt(0, QColor(34, 36, 42));
     g.setColorAt(0.5, QColor(58, 61, 70));
@@ -344,7 +346,8 @@ QImage mousePicture(const Theme &t, bool keyView, qreal scale = 1) {
     const qreal mid = body.center().x();
     p.setPen(QPen(QColor(12, 12, 14), 2));
     p.drawLine(QPointF(mid, body.top() + 2), QPointF(mid, body.top() + 78));
-    p.drawLine(QPointF(body.left() + 4, body.top() + 80), QPointF(body.right() - 4, body.top() + 80));
+    p.drawLine(QPointF(body.left() + 4, body.top() + 80),
+               QPointF(body.right() - 4, body.top() + 80));
     // the wheel
     p.setPen(QPen(QColor(10, 10, 12), 1));
     p.setBrush(QColor(20, 20, 24));
@@ -502,8 +505,8 @@ QImage decoration(const Theme &t, bool mirrored) {
         p.setBrush(withAlpha(t.accent, 80 + i * 50));
         QPolygonF chevron;
         const qreal x = 100 + i * 9;
-        chevron << QPointF(x, 12) << QPointF(x + 6, 12) << QPointF(x + 12, 20)
-                << QPointF(x + 6, 28) << QPointF(x, 28) << QPointF(x + 6, 20);
+        chevron << QPointF(x, 12) << QPointF(x + 6, 12) << QPointF(x + 12, 20) << QPointF(x + 6, 28)
+                << QPointF(x, 28) << QPointF(x + 6, 20);
         p.drawPolygon(chevron);
     }
     return c.image;

@@ -10,10 +10,12 @@
 
 #include <QDirIterator>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -287,8 +289,8 @@ TEST_F(Scene, ASkinChangeSwapsEveryImage) {
     for (const QString &name : skinProperties) {
         const QUrl url = root()->property(name.toLatin1()).toUrl();
         EXPECT_TRUE(url.toString().startsWith("file:modules/img/skin2/")) << name.toStdString();
-        EXPECT_TRUE(QFile::exists(url.toString().mid(5))) << "drawn by the generator: "
-                                                          << url.toString().toStdString();
+        EXPECT_TRUE(QFile::exists(url.toString().mid(5)))
+            << "drawn by the generator: " << url.toString().toStdString();
     }
     QQuickItem *icon = functionButton(0)->property("icon").value<QQuickItem *>();
     EXPECT_TRUE(icon->property("source").toUrl().toString().contains("/skin2/list_fn/"));
@@ -373,6 +375,42 @@ TEST_F(Scene, ResetRestoresTheFactoryPreferences) {
     QMetaObject::invokeMethod(object("_Page_Globalsetting"), "resetApconfig");
     EXPECT_EQ(root()->property("globalSetting_size").toInt(), 12);
     EXPECT_TRUE(soundLog.endsWith("0 play")) << "sound comes back with the factory preferences";
+}
+
+TEST_F(Scene, CustomBackgroundSwitchAsksForAPictureAndSwitchesBack) {
+    ASSERT_TRUE(poweredOn());
+    QObject *page = object("_Page_Globalsetting");
+    QObject *toggle = member("_Page_Globalsetting", "customBackgroundSwitch");
+
+    QMetaObject::invokeMethod(toggle, "toggle"); // the user cancels
+    EXPECT_FALSE(value(page, "isCustomBackground").toBool());
+    EXPECT_EQ(root()->property("sourceCustomBackground").toUrl(), QUrl());
+
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::darkBlue);
+    ASSERT_TRUE(picture.save(folder.file("wall.png")));
+    dialogs.fileAnswer = folder.file("wall.png");
+    QMetaObject::invokeMethod(toggle, "toggle");
+    EXPECT_TRUE(value(page, "isCustomBackground").toBool());
+    EXPECT_EQ(root()->property("sourceCustomBackground").toUrl(),
+              QUrl("file:" + folder.file("wall.png")));
+
+    QMetaObject::invokeMethod(toggle, "toggle");
+    EXPECT_FALSE(value(page, "isCustomBackground").toBool());
+    EXPECT_EQ(root()->property("sourceCustomBackground").toUrl(), QUrl());
+    EXPECT_EQ(dialogs.fileRequests.size(), 2) << "switching off asks nothing";
+}
+
+TEST_F(Scene, KeyEventsReachTheMouseDocument) {
+    QObject *mouseDocument = object("main_R8");
+    QSignalSpy keys(mouseDocument, SIGNAL(msg_KB(bool, int)));
+    QMetaObject::invokeMethod(root(), "detectKeyboard", Q_ARG(QVariant, true),
+                              Q_ARG(QVariant, 0x2c));
+    QMetaObject::invokeMethod(root(), "detectKeyboard", Q_ARG(QVariant, false),
+                              Q_ARG(QVariant, 0x04));
+    ASSERT_EQ(keys.count(), 2);
+    EXPECT_EQ(keys[1][1].toInt(), 0x04);
+    EXPECT_EQ(value(mouseDocument, "lastPressKeyCode").toInt(), 0x2c) << "only presses count";
 }
 
 } // namespace
