@@ -14,6 +14,8 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     gsettings-desktop-schemas
     xvfb xauth
+    fonts-wqy-microhei      # the interface's 【 】 brackets; DejaVu lacks them
+    imagemagick xdotool     # docs/screenshot.sh
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #include "myqquickview.h"
 
 #include "key_names.h"
+#include "app_config.h"
 #include "sound_player.h"
 
 #include <QQuickItem>
@@ -28,11 +29,15 @@ myQQuickView::myQQuickView(QWidget *parent, const AppSeams &seams)
     connect(m_players[0], &SoundPlayer::finished, this, &myQQuickView::playMedia_Background);
     connect(m_players[1], &SoundPlayer::finished, this, &myQQuickView::playMedia_Background);
 
-    m_apConfig =
-        new QSettings(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat, this);
+    m_appConfig = new AppConfig(QStringLiteral("./modules/setting/apConfig.bin"),
+                                QStringLiteral("./modules/setting/apConfigD.bin"), this);
 }
 
 myQQuickView::~myQQuickView() = default;
+
+QSettings *myQQuickView::apConfig() const {
+    return m_appConfig->settings();
+}
 
 void myQQuickView::invokeRoot(const char *function) {
     if (QQuickItem *root = rootObject())

@@ -12,7 +12,9 @@
 #include <QQuickWidget>
 #include <QStringList>
 #include <QVariant>
+#include <QVariantList>
 
+class AppConfig;
 class Hid_Thread;
 class QSettings;
 class SoundPlayer;
@@ -33,7 +35,8 @@ public:
         attachSettingsDevice(hid);
     }
     Hid_Thread *hid() const { return m_hid; }
-    QSettings *apConfig() const { return m_apConfig; }
+    QSettings *apConfig() const;
+    AppConfig *appConfig() const { return m_appConfig; }
     const QList<QSettings *> &profiles() const { return m_profileStore.profiles(); }
     ProfileStore &profileStore() { return m_profileStore; }
     Dialogs *dialogs() const { return m_seams.dialogs; }
@@ -141,6 +144,15 @@ public slots:
     void setScrollPinSwap(bool isSwap);
     bool getScrollPinSwap();
 
+    // Application config and the global settings page (bridge_settings_config.cpp,
+    // bridge_globalsetting.cpp).
+    void saveApConfig(QVariantList apConfigs);
+    QVariantList loadApConfig();
+    QVariantList loadDeviceApConfig();
+    void resetApconfig();
+    bool getIsSkinShow();
+    QString getCustomFilePath();
+
 private:
     void invokeRoot(const char *function);
     void attachSettingsDevice(Hid_Thread *hid);
@@ -149,7 +161,7 @@ private:
     Hid_Thread *m_hid = nullptr;
     bool m_audioEnabled = true;
     QList<SoundPlayer *> m_players;
-    QSettings *m_apConfig = nullptr;
+    AppConfig *m_appConfig = nullptr;
     QStringList m_messages;
     // Profiles and the settings operations over them; they share the store.
     ProfileStore m_profileStore;

@@ -1,64 +1,327 @@
 import QtQuick
+import "./basic"
+import "./common"
+import "./R8"
 
-// Placeholder root scene: proves the wiring between the program and QML until the real
-// shell documents arrive.
-Rectangle {
+// The root scene: backgrounds, the mouse's document, the top and bottom menus, the settings
+// panel, the busy lock and the power-on and closing animations. Its properties carry the
+// interface-wide look that every other document reads.
+Item {
     id: mainIten
-    width: 1000
-    height: 600
-    color: "#1b1d22"
-    radius: 12
-    visible: false
 
-    // Every call the program makes, in order; tests read it.
-    property var calls: []
-    // The arguments of each call, as JSON text, beside `calls`.
-    property var args: []
-    property int protectTime: -1
+    property int globalSetting_size: _Page_Globalsetting._Size
+    property color globalSetting_color: _Page_Globalsetting._Color
+    property color globalSetting_color_enable: _Page_Globalsetting._ColorEnable
+    property color globalSetting_color_disable: _Page_Globalsetting._ColorDisable
+    property int animation_speed: _Page_Globalsetting._AnimationSpeed
+    property var globalSetting_stringList: _Page_Globalsetting._StringList
+    property string globalSetting_fontFamily: _Page_Globalsetting._FontFamily
+    property string globalSetting_url: _Page_Globalsetting._Url
+    property int skin_No: _Page_Globalsetting.skin_No
+    property bool isCustomBackground: _Page_Globalsetting.isCustomBackground
+    property url sourceCustomBackground: ""
 
-    function record(name, argList) {
-        calls = calls.concat([name])
-        args = args.concat([JSON.stringify(argList === undefined ? [] : argList)])
-    }
+    // Skin images follow skin_No at once.
+    readonly property string skinFolder: "file:modules/img/skin" + skin_No + "/"
+    property url sourceBackground: skinFolder + "background.png"
+    property url sourceFrameBackground: skinFolder + "frame/frameBackground.png"
+    property url sourceDecoration1: skinFolder + "frame/decoration1.png"
+    property url sourceDecoration2: skinFolder + "frame/decoration2.png"
+    property url sourceAS0: skinFolder + "list_up/applicationSetting_0.png"
+    property url sourceAS1: skinFolder + "list_up/applicationSetting_1.png"
+    property url sourceAM0: skinFolder + "list_up/applicationMinimize_0.png"
+    property url sourceAM1: skinFolder + "list_up/applicationMinimize_1.png"
+    property url sourceListUpContainer: skinFolder + "list_up/listUpContainer.png"
+    property url sourceListDnContainer: skinFolder + "list_dn/listDnContainer.png"
+    property url sourceListPfContainer: skinFolder + "list_pf/listPfContainer.png"
+    property url sourceFW0: skinFolder + "list_pf/profileFW_0.png"
+    property url sourceFW1: skinFolder + "list_pf/profileFW_1.png"
+    property url sourceListFnBtn_0: skinFolder + "list_fn/listFnBtn_0.png"
+    property url sourceListFnBtn_1: skinFolder + "list_fn/listFnBtn_1.png"
+    property url sourceGlobalsettingBackground: skinFolder + "list_center/globalsettingBackground.png"
+    property url sourceFnColorBackground: skinFolder + "list_center/fnColorBackground.png"
+    property url sourceFnKeydefineBackground: skinFolder + "list_center/fnKeydefineBackground.png"
+    property url sourceFnMacroBackground: skinFolder + "list_center/fnMacroBackground.png"
+    property url sourceFnCommonBackground: skinFolder + "list_center/fnCommonBackground.png"
+    property url sourceModel_R8_Color: skinFolder + "model_ms/model_R8_Color.png"
+    property url sourceModel_R8_KeyDefine: skinFolder + "model_ms/model_R8_KeyDefine.png"
+    property url sourceSlider: skinFolder + "common/slider_BASE.png"
+    property url sourceLine: skinFolder + "common/draw_line.png"
+    property url sourceFilelist: skinFolder + "common/filelist_BASE.png"
+    property url sourceInputValue: skinFolder + "common/draw_inputValue.png"
+    property url sourcePaletteIndex: skinFolder + "common/draw_paletteIndex.png"
+    property url sourceCHK0: skinFolder + "common/checkbox_0.png"
+    property url sourceCHK1: skinFolder + "common/checkbox_1.png"
+    property url sourcePalette: skinFolder + "common/draw_palette.png"
+    property url sourceReset0: skinFolder + "common/reset_0.png"
+    property url sourceReset1: skinFolder + "common/reset_1.png"
+    property url sourceApply0: skinFolder + "common/apply_0.png"
+    property url sourceApply1: skinFolder + "common/apply_1.png"
+    property url sourceFram2btn: skinFolder + "common/fram_2btn.png"
+    property url sourceAdd0: skinFolder + "common/add_0.png"
+    property url sourceAdd1: skinFolder + "common/add_1.png"
+    property url sourceDelete0: skinFolder + "common/delete_0.png"
+    property url sourceDelete1: skinFolder + "common/delete_1.png"
+    property url sourceRecord0: skinFolder + "common/record_0.png"
+    property url sourceRecord1: skinFolder + "common/record_1.png"
+    property url sourceStop0: skinFolder + "common/stop_0.png"
+    property url sourceStop1: skinFolder + "common/stop_1.png"
+    property url sourceSolidDelete0: skinFolder + "common/solid-delete_0.png"
+    property url sourceSolidDelete1: skinFolder + "common/solid-delete_1.png"
+    property url sourceSolidCut0: skinFolder + "common/solid-cut_0.png"
+    property url sourceSolidCut1: skinFolder + "common/solid-cut_1.png"
+    property url sourceSolidPaste0: skinFolder + "common/solid-paste_0.png"
+    property url sourceSolidPaste1: skinFolder + "common/solid-paste_1.png"
+    property url sourceSolidCopy0: skinFolder + "common/solid-copy_0.png"
+    property url sourceSolidCopy1: skinFolder + "common/solid-copy_1.png"
+    property url sourceSliderFiller0: skinFolder + "common/slider_FILLER_0.png"
+    property url sourceSliderFiller1: skinFolder + "common/slider_FILLER_1.png"
+    property url sourceBtnGroup_4_BASE: skinFolder + "common/btnGroup_4_BASE.png"
+    property url sourceBtnGroup_8_BASE: skinFolder + "common/btnGroup_8_BASE.png"
+    property url sourceBtnGroup_FILLER_0: skinFolder + "common/btnGroup_FILLER_0.png"
+    property url sourceBtnGroup_FILLER_1: skinFolder + "common/btnGroup_FILLER_1.png"
+    property url sourceBtnGroup2_FILLER_0: skinFolder + "common/btnGroup2_FILLER_0.png"
+    property url sourceBtnGroup2_FILLER_1: skinFolder + "common/btnGroup2_FILLER_1.png"
+    property url sourceSlider_11_BASE: skinFolder + "common/slider_11_BASE.png"
+    property url sourceSlider_11_FILLER_0: skinFolder + "common/slider_11_FILLER_0.png"
+    property url sourceSlider_11_FILLER_1: skinFolder + "common/slider_11_FILLER_1.png"
+    property url sourceBtnFileListFrame: skinFolder + "common/btnFileListFrame.png"
+    property url sourceBtnFrame: skinFolder + "common/btnFrame.png"
 
+    property alias powerOnAnimation: powerOn
+    property alias closingAnimation: closing
+    property alias settingsPanelIn: panelIn
+    property alias settingsPanelOut: panelOut
+
+    signal emptyAreaPressed
+    signal msg_KB(bool isDown, int usbCode)
+
+    // The global settings page loads the strings the device pages use, so it goes first.
     function initUI() {
-        record("initUI")
+        _Page_Globalsetting.initUI()
+        main_R8.initUI()
     }
 
     function run() {
-        record("run")
-        visible = true
+        powerOn.restart()
     }
 
-    function setProtectUI(busyTime) {
-        record("setProtectUI")
-        protectTime = busyTime
+    function setProtectUI(interval) {
+        protectUIItem.setBusy(true)
+        ui_View.setEnabled(false)
+        tmrProtectUI.interval = interval
+        tmrProtectUI.restart()
     }
 
     function detectKeyboard(isDown, usbCode) {
-        record("detectKeyboard", [isDown, usbCode])
+        msg_KB(isDown, usbCode)
     }
 
     function detectMouse(isDown, buttonCode, x, y) {
-        record("detectMouse", [isDown, buttonCode, x, y])
     }
 
-    Text {
-        anchors.centerIn: parent
-        text: "R8"
-        color: "#e8412c"
-        font.pixelSize: 96
-        font.bold: true
+    function setSkin() {
+        downItem.setSkin()
+        main_R8.setSkin()
     }
+
+    function translateStrings(code) {
+        _Page_Globalsetting.translateStrings()
+        main_R8.translateStrings(code)
+    }
+
+    function showSettingsPanel() {
+        if (panelOut.running) {
+            panelOut.complete()
+            showSettingsPanel()
+        } else if (panelIn.running) {
+            panelIn.complete()
+        } else {
+            _fkGlobalsetting.visible = true
+            panelIn.start()
+        }
+    }
+
+    function closeSettingsPanel() {
+        if (panelOut.running) {
+            panelOut.complete()
+        } else if (panelIn.running) {
+            panelIn.complete()
+            closeSettingsPanel()
+        } else {
+            panelOut.start()
+        }
+    }
+
+    width: 1000
+    height: 600
+    visible: false
 
     MouseArea {
-        anchors.fill: parent
+        id: dragRegion
         property point pressPoint
-        onPressed: function(mouse) { pressPoint = Qt.point(mouse.x, mouse.y) }
-        onPositionChanged: function(mouse) {
+        anchors.fill: parent
+        hoverEnabled: true
+        onPressed: function (mouse) {
+            pressPoint = Qt.point(mouse.x, mouse.y)
+            mainIten.emptyAreaPressed()
+        }
+        onPositionChanged: function (mouse) {
+            if (!pressed)
+                return
             ui_Ctl.onXChanged(mouse.x - pressPoint.x)
             ui_Ctl.onYChanged(mouse.y - pressPoint.y)
         }
-        onDoubleClicked: ui_Ctl.onMinimize()
+    }
+
+    BusyIndicator {
+        id: protectUIItem
+        z: 99
+        anchors.centerIn: parent
+    }
+
+    // A new lock restarts the wait; the unlock comes with the timer's tick.
+    Timer {
+        id: tmrProtectUI
+        interval: 1000
+        onTriggered: {
+            ui_View.setEnabled(true)
+            protectUIItem.setBusy(false)
+        }
+    }
+
+    Environment {
+        id: envItem
+        opacity: 0
+    }
+
+    Main_R8 {
+        id: main_R8
+    }
+
+    Environment_Decoration {
+        id: envDecorationItem
+        opacity: 0
+    }
+
+    Menu_Down {
+        id: downItem
+        x: (mainIten.width - width) / 2
+        y: 600
+        enabled: !upItem.isGlobalSettingSelect
+        opacity: enabled ? 1.0 : 0.2
+    }
+
+    Menu_Up {
+        id: upItem
+        x: (mainIten.width - width) / 2
+        y: -600
+        onBtnClicked: function (btnIndex) {
+            if (btnIndex === 0)
+                isGlobalSettingSelect = !isGlobalSettingSelect
+            else if (btnIndex === 1)
+                closing.start()
+        }
+        onIsGlobalSettingSelectChanged: {
+            if (isGlobalSettingSelect)
+                mainIten.showSettingsPanel()
+            else
+                mainIten.closeSettingsPanel()
+        }
+    }
+
+    Image {
+        id: logoWeb_img
+        y: 270
+        anchors.horizontalCenter: parent.horizontalCenter
+        source: webArea.containsMouse ? mainIten.skinFolder + "frame/web_1.png"
+                                      : mainIten.skinFolder + "frame/web_0.png"
+        MouseArea {
+            id: webArea
+            anchors.fill: parent
+            hoverEnabled: true
+            onClicked: {
+                ui_View.playMedia_Index(0x03)
+                Qt.openUrlExternally(mainIten.globalSetting_url)
+            }
+        }
+    }
+
+    Flickable {
+        id: _fkGlobalsetting
+        x: 5
+        y: 27
+        width: 340
+        height: 420
+        interactive: false
+        clip: true
+        visible: false
+        Page_Globalsetting {
+            id: _Page_Globalsetting
+        }
+    }
+
+    KeyCodeString {
+        id: _KeyCodeString
+    }
+
+    SequentialAnimation {
+        id: powerOn
+        ScriptAction {
+            script: {
+                ui_View.playMedia_Index(0x01)
+                mainIten.visible = true
+            }
+        }
+        NumberAnimation {
+            target: logoWeb_img; property: "opacity"; from: 0; to: 1
+            easing.type: Easing.InCirc; duration: mainIten.animation_speed
+        }
+        NumberAnimation {
+            target: logoWeb_img; property: "y"; from: 270; to: 4
+            easing.type: Easing.OutExpo; duration: 1.5 * mainIten.animation_speed
+        }
+        ParallelAnimation {
+            NumberAnimation {
+                target: envItem; property: "opacity"; from: 0; to: 1
+                easing.type: Easing.OutCirc; duration: mainIten.animation_speed
+            }
+            NumberAnimation {
+                target: envDecorationItem; property: "opacity"; from: 0; to: 1
+                easing.type: Easing.OutCirc; duration: mainIten.animation_speed
+            }
+        }
+        ParallelAnimation {
+            NumberAnimation {
+                target: upItem; property: "y"; from: -600; to: 0
+                easing.type: Easing.OutElastic; duration: mainIten.animation_speed
+            }
+            NumberAnimation {
+                target: downItem; property: "y"; from: 600; to: 600 - downItem.height
+                easing.type: Easing.OutElastic; duration: mainIten.animation_speed
+            }
+            ScriptAction { script: main_R8.playOnPowerOn() }
+        }
+    }
+
+    NumberAnimation {
+        id: panelIn
+        target: _fkGlobalsetting; property: "contentX"; from: 340; to: 0
+        easing.type: Easing.OutCubic; duration: 0.8 * mainIten.animation_speed
+    }
+    NumberAnimation {
+        id: panelOut
+        target: _fkGlobalsetting; property: "contentX"; from: 0; to: 340
+        easing.type: Easing.OutCubic; duration: 0.8 * mainIten.animation_speed
+        onStopped: _fkGlobalsetting.visible = false
+    }
+
+    SequentialAnimation {
+        id: closing
+        NumberAnimation {
+            target: mainIten; property: "height"; from: 600; to: 0
+            easing.type: Easing.InOutCubic; duration: mainIten.animation_speed
+        }
+        ScriptAction { script: ui_Ctl.onMinimize() }
     }
 }

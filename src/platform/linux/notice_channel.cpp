@@ -70,7 +70,10 @@ void NoticeServer::readFrom(QLocalSocket *socket) {
             return;
         socket->read(kHeaderBytes);
         message.data = socket->read(length);
-        emit noticeReceived(message);
+        // Handlers show modal boxes; run them from the event loop, not inside the socket's
+        // readyRead, or the box's loop deletes the disconnected socket under its signal.
+        QMetaObject::invokeMethod(
+            this, [this, message] { emit noticeReceived(message); }, Qt::QueuedConnection);
     }
 }
 

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QQmlContext>
+#include <QQmlEngine>
 #include <QQuickItem>
 #include <QSignalSpy>
 #include <QUuid>
@@ -43,8 +44,13 @@ private:
     bool *m_closed;
 };
 
-QStringList qmlCalls(Widget &w) {
-    return w.view()->rootObject()->property("calls").toStringList();
+QObject *sceneObject(Widget &w, const char *id) {
+    return qmlContext(w.view()->rootObject())->objectForName(QString::fromLatin1(id));
+}
+
+// The power-on animation runs once "run" has been called.
+bool started(Widget &w) {
+    return w.view()->rootObject()->isVisible();
 }
 
 class Shell : public ::testing::Test {
@@ -103,11 +109,18 @@ TEST_F(Shell, DragMovesTheWindowByEachOffsetInTurn) {
 
 TEST_F(Shell, SetBusyCallsTheSceneDirectlyWithTheLockTime) {
     Widget w(seams);
-    QQuickItem *root = w.view()->rootObject();
+    QObject *timer = sceneObject(w, "tmrProtectUI");
+    QObject *busy = sceneObject(w, "protectUIItem");
     w.controller()->setBusy(1500);
-    EXPECT_EQ(root->property("protectTime").toInt(), 1500);
+    EXPECT_EQ(timer->property("interval").toInt(), 1500);
+    EXPECT_TRUE(timer->property("running").toBool());
+    EXPECT_TRUE(busy->property("isBusy").toBool());
+    EXPECT_FALSE(w.view()->isEnabled());
     w.controller()->setBusy();
-    EXPECT_EQ(root->property("protectTime").toInt(), 0);
+    EXPECT_EQ(timer->property("interval").toInt(), 0);
+    pump(50);
+    EXPECT_FALSE(busy->property("isBusy").toBool()) << "0 unlocks on the next tick";
+    EXPECT_TRUE(w.view()->isEnabled());
 }
 
 TEST_F(Shell, OnMinimizeClosesTheWindow) {
@@ -119,6 +132,10 @@ TEST_F(Shell, OnMinimizeClosesTheWindow) {
 }
 
 TEST_F(Shell, InitUiRunsBeforeRunAndDemoModeAnnouncesItself) {
+    // Preferences with the larger text size: initUI shows it by its effect on the scene.
+    QByteArray config = "[common]\nname=R8 Shell Test\nsCode1=k-wodrum\nproduct_name=Keyboard, R8\n"
+                        "total=8\n0=1\n1=1\n2=0\n3=0\n4=0\n5=false\n6=\n7=1\n";
+    folder.write("modules/setting/apConfig.bin", config);
     Widget w(seams);
     NoticeServer notices;
     ASSERT_TRUE(notices.listen(w.windowTitle()));
@@ -131,11 +148,14 @@ TEST_F(Shell, InitUiRunsBeforeRunAndDemoModeAnnouncesItself) {
     EXPECT_TRUE(DeviceFlags::demo);
     EXPECT_TRUE(startConnectedWindow(w));
     EXPECT_TRUE(w.isVisible());
-    EXPECT_TRUE(qmlCalls(w).isEmpty()) << "both start calls are queued";
+    QQuickItem *root = w.view()->rootObject();
+    EXPECT_EQ(root->property("globalSetting_size").toInt(), 11);
+    EXPECT_FALSE(started(w)) << "both start calls are queued";
     pump(300);
     setNoticeHandler(nullptr, nullptr);
 
-    EXPECT_EQ(qmlCalls(w), QStringList({"initUI", "run"}));
+    EXPECT_EQ(root->property("globalSetting_size").toInt(), 12) << "initUI loaded the preferences";
+    EXPECT_TRUE(started(w)) << "run started the power-on";
     ASSERT_EQ(dialogs.boxes.size(), 1);
     EXPECT_EQ(dialogs.boxes[0].title, "R8 Shell Test");
     EXPECT_EQ(dialogs.boxes[0].text, "===== Demo Mode =====");
@@ -146,10 +166,10 @@ TEST_F(Shell, OnlyTheStartRequestStartsTheScene) {
     QCoreApplication::postEvent(&w, new UserEvent(0x880));
     QCoreApplication::postEvent(&w, new UserEvent(UserEvent::kStartRequest, QEvent::Type(1001)));
     pump(50);
-    EXPECT_TRUE(qmlCalls(w).isEmpty());
+    EXPECT_FALSE(started(w));
     QCoreApplication::postEvent(&w, new UserEvent(0x881));
     pump(50);
-    EXPECT_EQ(qmlCalls(w), QStringList({"run"}));
+    EXPECT_TRUE(started(w));
 }
 
 TEST_F(Shell, NoticesShowOnlyWellFormedTextTitledWithTheWindowTitle) {

@@ -85,6 +85,9 @@ protected:
         seams.dialogs = &dialogs;
         seams.soundPlayers = FakeSoundPlayer::factory(&soundLog, &players);
         window = std::make_unique<Widget>(seams);
+        // The real shell hands key codes on to its pages; this scene records them instead.
+        window->view()->setSource(QUrl::fromLocalFile(qEnvironmentVariable("R8_SOURCE_DIR") +
+                                                      "/tests/unit/input/recording_scene.qml"));
         ASSERT_NE(window->view()->rootObject(), nullptr);
         InputHook::setKeyboardCallback(forwardKeyboardToWindow, window.get());
         InputHook::setMouseCallback(forwardMouseToWindow, window.get());

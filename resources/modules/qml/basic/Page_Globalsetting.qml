@@ -1,0 +1,483 @@
+import QtQuick
+import "../common"
+import "../js/colors.js" as Colors
+import "../js/preferences.js" as Prefs
+import "../js/strings.js" as Strings
+
+// The application's own preferences: language, skin, text look. Changes apply at once; only
+// the apply button stores them in the application config.
+Image {
+    id: root
+
+    property int _Size: 11
+    property color _Color: "#FF00FFFF"
+    property color _ColorEnable: "#FFAAAAAA"
+    property color _ColorDisable: "#80FFFFFF"
+    property int _AnimationSpeed: 800
+    property int skin_No: 1
+    property bool isCustomBackground: false
+    property string _FontFamily: "Arial"
+    property var _StringList: Strings.defaults()
+    property string _Url: "https://r8.example.org/"
+
+    // Live state of the TEXT box.
+    property var swatches: [[0, 255, 255], [255, 200, 150], [255, 180, 0], [200, 200, 100],
+                            [200, 170, 255], [255, 180, 180], [160, 190, 160]]
+    property int currentSwatch: 0
+    property int sizePosition: 0
+    property int soundPosition: 0
+    property int animationPosition: 0
+    property string customBackgroundUrl: ""
+
+    property alias skinList: skinList
+    property alias soundList: soundList
+    property alias animationList: animationList
+    property alias languageList: languageList
+    property alias brightnessSlider: brightness
+    property alias gradientStrip: gradient
+    property alias customBackgroundSwitch: customBackgroundSwitch
+    property alias resetButton: resetButton
+    property alias applyButton: applyButton
+
+    // The language, string and product-layout slots come with the language files; until a
+    // build carries them the page keeps its built-in English strings.
+    function bridgeHas(name) {
+        return typeof ui_View[name] === "function"
+    }
+
+    function initUI() {
+        var entries = ui_View.loadApConfig()
+        if (entries.length > 0) {
+            skin_No = Math.max(1, Prefs.whole(entries[1]))
+            skinList.setCurIndex(skin_No - 1)
+            mainIten.setSkin()
+
+            soundPosition = Prefs.whole(entries[2])
+            if (soundPosition === 0)
+                ui_View.setEnableAudio(true)
+            else if (soundPosition === 1)
+                ui_View.setEnableAudio(false)
+            soundList.setCurIndex(soundPosition)
+
+            animationPosition = Prefs.whole(entries[3])
+            if (animationPosition === 0 || animationPosition === 1)
+                _AnimationSpeed = Prefs.animationMs(animationPosition)
+            animationList.setCurIndex(animationPosition)
+
+            if (bridgeHas("chkLanguages")) {
+                initLanguage()
+                languageList.setCurIndex(Prefs.whole(entries[4]))
+                setLanguage(Prefs.whole(entries[4]))
+            }
+
+            isCustomBackground = Prefs.flag(entries[5])
+            customBackgroundUrl = entries[6] === undefined ? "" : String(entries[6])
+            mainIten.sourceCustomBackground = customBackgroundUrl
+
+            sizePosition = Prefs.whole(entries[7]) === 1 ? 1 : 0
+            _Size = Prefs.sizePixels(sizePosition)
+
+            swatches = Prefs.swatchesFrom(entries)
+            currentSwatch = Math.max(0, Math.min(6, Prefs.whole(entries[29])))
+            brightness.setCurIndex(Math.max(0, Math.min(7, Prefs.whole(entries[30]))))
+            setRGB(3, swatches[currentSwatch][0], swatches[currentSwatch][1],
+                   swatches[currentSwatch][2])
+
+            _Url = entries[31] === undefined ? "" : String(entries[31])
+        }
+        skinList.visible = ui_View.getIsSkinShow()
+    }
+
+    function initLanguage() {
+        var languages = ui_View.chkLanguages()
+        languageList.mdItems.clear()
+        for (var name in languages)
+            languageList.mdItems.append({ "textX": name, "code": languages[name] })
+    }
+
+    function setLanguage(uiIndex) {
+        if (uiIndex < 0 || uiIndex >= languageList.mdItems.count)
+            return
+        var code = languageList.mdItems.get(uiIndex).code
+        _StringList = ui_View.getGlobalStrings(code)
+        mainIten.translateStrings(code)
+        _FontFamily = _StringList[0]
+    }
+
+    function translateStrings() {
+        skinList.mdItems.setProperty(0, "textX", _StringList[39])
+        skinList.mdItems.setProperty(1, "textX", _StringList[40])
+        for (var i = 0; i < 2; ++i) {
+            soundList.mdItems.setProperty(i, "textX", _StringList[31 + i])
+            animationList.mdItems.setProperty(i, "textX", _StringList[31 + i])
+        }
+    }
+
+    function resetApconfig() {
+        ui_View.setEnableAudio(false)
+        ui_View.clearAllMedia()
+        ui_View.resetApconfig()
+        initUI()
+        ui_View.playMedia_Index(0)
+    }
+
+    function preferenceList() {
+        return Prefs.build({
+            skin: skin_No, sound: soundPosition, animation: animationPosition,
+            language: languageList.getCurIndex(), customBackground: isCustomBackground,
+            customBackgroundUrl: customBackgroundUrl, size: sizePosition, swatches: swatches,
+            swatch: currentSwatch, brightness: brightness.getCurIndex(), url: _Url
+        })
+    }
+
+    function applyTextColor(rgb) {
+        var c = Colors.textRgba(rgb, brightness.getCurIndex())
+        _Color = Qt.rgba(c[0], c[1], c[2], c[3])
+    }
+
+    // source 1: gradient, 2: R/G/B fields, 3: swatch selection; anything else edits the
+    // swatch without touching the text colour.
+    function setRGB(source, r, g, b) {
+        var rgb = [r, g, b]
+        if (source !== 2) {
+            fieldR.text = r
+            fieldG.text = g
+            fieldB.text = b
+        }
+        if (source !== 3) {
+            var copy = swatches.slice()
+            copy[currentSwatch] = rgb
+            swatches = copy
+        }
+        if (source >= 1 && source <= 3)
+            applyTextColor(rgb)
+    }
+
+    function commitFields() {
+        setRGB(2, Colors.channel(fieldR.text), Colors.channel(fieldG.text),
+               Colors.channel(fieldB.text))
+    }
+
+    width: 340
+    height: 420
+    source: mainIten.sourceGlobalsettingBackground
+
+    Connections {
+        target: mainIten
+        function onEmptyAreaPressed() {
+            fieldR.focus = false
+            fieldG.focus = false
+            fieldB.focus = false
+        }
+    }
+
+    DropdownList {
+        id: skinList
+        x: 139
+        y: visible ? 22 : 11
+        z: 4
+        mdItems: ListModel {
+            ListElement { textX: "SKIN 1" }
+            ListElement { textX: "SKIN 2" }
+        }
+        onListElementClicked: function (index) {
+            root.skin_No = index + 1
+            mainIten.setSkin()
+        }
+    }
+    DropdownList {
+        id: soundList
+        x: 139
+        y: skinList.y + skinList.height + 10
+        z: 3
+        visible: false
+        mdItems: ListModel {
+            ListElement { textX: "ON" }
+            ListElement { textX: "OFF" }
+        }
+        onListElementClicked: function (index) {
+            root.soundPosition = index
+            if (index === 0) {
+                ui_View.setEnableAudio(true)
+                ui_View.playMedia_Index(0)
+            } else {
+                ui_View.setEnableAudio(false)
+                ui_View.clearAllMedia()
+            }
+        }
+    }
+    DropdownList {
+        id: animationList
+        x: 139
+        y: soundList.y + soundList.height + 10
+        z: 2
+        visible: false
+        mdItems: ListModel {
+            ListElement { textX: "ON" }
+            ListElement { textX: "OFF" }
+        }
+        onListElementClicked: function (index) {
+            root.animationPosition = index
+            root._AnimationSpeed = Prefs.animationMs(index)
+        }
+    }
+    DropdownList {
+        id: languageList
+        x: 139
+        y: animationList.y + animationList.height + 10
+        z: 1
+        onListElementClicked: function (index) { root.setLanguage(index) }
+    }
+    Text {
+        anchors.right: languageList.left
+        anchors.rightMargin: 20
+        anchors.verticalCenter: languageList.verticalCenter
+        text: root._StringList[29]
+        color: mainIten.globalSetting_color
+        font.family: mainIten.globalSetting_fontFamily
+        font.pixelSize: mainIten.globalSetting_size
+        font.bold: true
+    }
+    Text {
+        id: customBackgroundSwitch
+        x: 139
+        y: languageList.y + languageList.height + 10
+        visible: false
+        text: "【 " + (root.isCustomBackground ? root._StringList[31] : root._StringList[32]) + " 】"
+        color: mainIten.globalSetting_color
+        font.family: mainIten.globalSetting_fontFamily
+        font.pixelSize: mainIten.globalSetting_size
+        font.bold: true
+        function toggle() {
+            if (root.isCustomBackground) {
+                root.customBackgroundUrl = ""
+                root.isCustomBackground = false
+            } else {
+                var path = ui_View.getCustomFilePath()
+                root.customBackgroundUrl = path === "" ? "" : "file:" + path
+                root.isCustomBackground = path !== ""
+            }
+            mainIten.sourceCustomBackground = root.customBackgroundUrl
+        }
+        MouseArea {
+            anchors.fill: parent
+            onClicked: customBackgroundSwitch.toggle()
+        }
+    }
+
+    // TEXT box: size, colour and brightness of the interface's text.
+    Item {
+        id: textBox
+        x: 27
+        y: 190
+        width: 270
+        height: 176
+
+        Rectangle {
+            anchors.fill: parent
+            color: "#40000000"
+            border.width: 1
+            border.color: mainIten.globalSetting_color_enable
+            radius: 3
+        }
+        Rectangle {
+            x: 12
+            y: -7
+            width: title.width + 12
+            height: 14
+            color: "#0c0d10"
+            Text {
+                id: title
+                anchors.centerIn: parent
+                text: root._StringList[33]
+                color: mainIten.globalSetting_color
+                font.family: mainIten.globalSetting_fontFamily
+                font.pixelSize: mainIten.globalSetting_size
+                font.bold: true
+            }
+        }
+        Repeater {
+            model: [{ s: 34, y: 25 }, { s: 35, y: 55 }, { s: 36, y: 140 }]
+            Text {
+                x: 12
+                y: modelData.y + 2
+                text: root._StringList[modelData.s]
+                color: mainIten.globalSetting_color_enable
+                font.family: mainIten.globalSetting_fontFamily
+                font.pixelSize: mainIten.globalSetting_size
+                font.bold: true
+            }
+        }
+
+        Checkbox {
+            id: sizeNormal
+            x: 96
+            y: 25
+            chkStr: root._StringList[37]
+            isSelect: root.sizePosition === 0
+            onClicked: {
+                root.sizePosition = 0
+                root._Size = 11
+                isSelect = Qt.binding(function () { return root.sizePosition === 0 })
+            }
+        }
+        Checkbox {
+            id: sizeLarger
+            x: sizeNormal.x + sizeNormal.width + 15
+            y: 25
+            chkStr: root._StringList[38]
+            isSelect: root.sizePosition === 1
+            onClicked: {
+                root.sizePosition = 1
+                root._Size = 12
+                isSelect = Qt.binding(function () { return root.sizePosition === 1 })
+            }
+        }
+
+        Row {
+            id: swatchRow
+            x: 100
+            y: 55
+            spacing: 2
+            Repeater {
+                model: 7
+                Item {
+                    width: 19
+                    height: 31
+                    Image {
+                        visible: root.currentSwatch === index
+                        source: mainIten.sourcePaletteIndex
+                        y: -6
+                    }
+                    Rectangle {
+                        anchors.fill: parent
+                        color: Qt.rgba(root.swatches[index][0] / 255, root.swatches[index][1] / 255,
+                                       root.swatches[index][2] / 255, 1)
+                        border.width: 1
+                        border.color: root.currentSwatch === index ? "white" : "#60000000"
+                    }
+                    MouseArea {
+                        anchors.fill: parent
+                        onClicked: {
+                            root.currentSwatch = index
+                            root.setRGB(3, root.swatches[index][0], root.swatches[index][1],
+                                        root.swatches[index][2])
+                        }
+                    }
+                }
+            }
+        }
+
+        Rectangle {
+            id: gradient
+            x: 100
+            y: swatchRow.y + swatchRow.height + 5
+            width: 96
+            height: 14
+            gradient: Gradient {
+                orientation: Gradient.Horizontal
+                GradientStop { position: 0.0; color: "black" }
+                GradientStop { position: 0.125; color: "red" }
+                GradientStop { position: 0.25; color: "yellow" }
+                GradientStop { position: 0.375; color: "lime" }
+                GradientStop { position: 0.5; color: "cyan" }
+                GradientStop { position: 0.625; color: "blue" }
+                GradientStop { position: 0.75; color: "magenta" }
+                GradientStop { position: 0.875; color: "white" }
+                GradientStop { position: 1.0; color: "black" }
+            }
+            function pick(x) {
+                var rgb = Colors.gradientRgb(x, width)
+                root.setRGB(1, rgb[0], rgb[1], rgb[2])
+            }
+            MouseArea {
+                anchors.fill: parent
+                onPressed: function (mouse) { gradient.pick(mouse.x) }
+            }
+        }
+
+        Column {
+            x: 206
+            y: gradient.y - 4
+            spacing: 1
+            Repeater {
+                model: ["R ", "G ", "B "]
+                Text {
+                    height: 15
+                    text: modelData
+                    color: mainIten.globalSetting_color_enable
+                    font.family: mainIten.globalSetting_fontFamily
+                    font.pixelSize: 10
+                    font.bold: true
+                    verticalAlignment: Text.AlignVCenter
+                }
+            }
+        }
+        Column {
+            x: 218
+            y: gradient.y - 4
+            spacing: 1
+            Repeater {
+                id: fields
+                model: 3
+                Image {
+                    property alias field: input
+                    width: 39
+                    height: 15
+                    source: mainIten.sourceInputValue
+                    TextInput {
+                        id: input
+                        anchors.fill: parent
+                        anchors.leftMargin: 4
+                        verticalAlignment: TextInput.AlignVCenter
+                        text: "255"
+                        maximumLength: 3
+                        validator: IntValidator { bottom: 0; top: 255 }
+                        color: mainIten.globalSetting_color
+                        font.family: mainIten.globalSetting_fontFamily
+                        font.pixelSize: 10
+                        onAccepted: root.commitFields()
+                        onActiveFocusChanged: if (!activeFocus) root.commitFields()
+                    }
+                }
+            }
+        }
+
+        Slider {
+            id: brightness
+            x: 97
+            y: 140
+            onSliderClicked: function (index) { root.applyTextColor(root.swatches[root.currentSwatch]) }
+        }
+    }
+
+    readonly property var fieldR: fields.count > 0 ? fields.itemAt(0).field : null
+    readonly property var fieldG: fields.count > 1 ? fields.itemAt(1).field : null
+    readonly property var fieldB: fields.count > 2 ? fields.itemAt(2).field : null
+
+    Image {
+        id: twoButtonFrame
+        x: textBox.x + textBox.width - width
+        y: textBox.y + textBox.height + 8
+        source: mainIten.sourceFram2btn
+        Button_2state {
+            id: resetButton
+            x: parent.width / 4 - width / 2
+            anchors.verticalCenter: parent.verticalCenter
+            source0: mainIten.sourceReset0
+            source1: mainIten.sourceReset1
+            onClicked: root.resetApconfig()
+        }
+        Button_2state {
+            id: applyButton
+            x: parent.width * 3 / 4 - width / 2
+            anchors.verticalCenter: parent.verticalCenter
+            source0: mainIten.sourceApply0
+            source1: mainIten.sourceApply1
+            onClicked: {
+                ui_View.saveApConfig(root.preferenceList())
+                upItem.isGlobalSettingSelect = false
+            }
+        }
+    }
+}
