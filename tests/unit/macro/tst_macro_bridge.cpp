@@ -94,3 +94,45 @@ TEST_F(MacroBridge, QmlReadsTheEncodedMacroAsAList) {
 }
 
 } // namespace
+
+#include "device_flags.h"
+#include "emulated_bus.h"
+#include "widget.h"
+
+namespace {
+
+// Saving a macro bound to slot index 0 re-sends it into the virtual mouse's slot 1, and
+// ui_13H_SetMacroKey writes the named macro with its repeat count.
+TEST_F(MacroBridge, BoundMacrosReachTheVirtualMouse) {
+    folder.write("modules/setting/apConfig.bin",
+                 "[common]\nname=R8 Macro Test\nproduct_name=R8 Keyboard, R8\nsCode1=R8v0s1\n");
+    DeviceFlags::connected = false;
+    DeviceFlags::demo = false;
+    DeviceFlags::languageCheck = true;
+    EmulatedBus bus;
+    seams.hidBackend = &bus;
+    Widget window(seams);
+    window.checkDevice();
+    ASSERT_TRUE(DeviceFlags::connected.load());
+    myQQuickView *view = window.view();
+
+    const QVariant name = call<QVariant>(view, "createMacroIni");
+    QMetaObject::invokeMethod(view, "setMacroIniConfig", Q_ARG(QVariant, name),
+                              Q_ARG(QVariantList, (QVariantList{0, 3})));
+    const QStringList lines = {"A    [Down]", "A      [Up]"};
+    call<QVariant>(view, "saveMacroIni", Q_ARG(QVariant, name), Q_ARG(QStringList, lines));
+    window.hid()->waitForTransfers();
+    const auto slot1 = bus.mouseState().macros[0];
+    // Repeat count 3 in bytes 0-1, then the two key items and the end mark.
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(slot1.data()), 8).toHex(' '),
+              "00 03 01 04 81 04 00 00");
+
+    QMetaObject::invokeMethod(view, "ui_13H_SetMacroKey", Q_ARG(QVariant, QVariant(5)),
+                              Q_ARG(QVariant, name));
+    window.hid()->waitForTransfers();
+    const auto slot5 = bus.mouseState().macros[4];
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(slot5.data()), 8).toHex(' '),
+              "00 03 01 04 81 04 00 00");
+}
+
+} // namespace
