@@ -1,0 +1,84 @@
+#include "cli.h"
+
+#include "device_link.h"
+#include "gsettings_pointer.h"
+#include "hid_thread.h"
+#include "macro_library.h"
+
+#include <QDir>
+#include <QSettings>
+
+Cli::Cli(const CliOptions &options)
+    : m_options(options), m_dialogs(options.yes),
+      m_appConfig(QStringLiteral("./modules/setting/apConfig.bin"),
+                  QStringLiteral("./modules/setting/apConfigD.bin")),
+      m_device(options.emulation, m_appConfig.settings(),
+               m_appConfig.settings()->value(QStringLiteral("common/name")).toString()) {
+    int index = options.profile;
+    if (index < 0) {
+        QSettings state(stateFile(), QSettings::IniFormat);
+        index = state.value(QStringLiteral("profile/current"), 0).toInt();
+    }
+    m_profiles.select(ProfileStore::isValidIndex(index) ? index : 0);
+}
+
+Cli::~Cli() {
+    m_device.finish();
+}
+
+Status Cli::needDevice() {
+    const Status status = m_device.connect();
+    if (!status.ok())
+        return status;
+    m_mouse.setDevice(m_device.hid());
+    m_keys.setDevice(m_device.hid());
+    if (m_device.isDemo())
+        m_report.warn(QStringLiteral("demo mode: nothing is sent to a device"));
+    return status;
+}
+
+int Cli::deviceType() const {
+    // The mouse until the device is open; the device layer starts with it as well.
+    return DeviceType::kMouse;
+}
+
+MacroLibrary Cli::macroLibrary() {
+    Hid_Thread *hid = m_device.hid();
+    MacroSender sender = [hid](MacroSlotCommand command, uchar macroId, const QByteArray &buffer) {
+        if (!hid)
+            return;
+        QByteArray bytes = buffer;
+        auto *data = reinterpret_cast<uchar *>(bytes.data());
+        if (command == MacroSlotCommand::Mouse13H && bytes.size() >= 128)
+            hid->hid_13H_SetMacroKey(macroId, data);
+        else if (command == MacroSlotCommand::Keyboard11H && bytes.size() >= 192)
+            hid->hid_11H_SetMacroKey(macroId, data);
+    };
+    return MacroLibrary(m_macroFiles, &m_dialogs, sender);
+}
+
+PointerBackend *Cli::pointerBackend() {
+    if (!m_pointer)
+        m_pointer = std::make_unique<GSettingsPointer>();
+    return m_pointer.get();
+}
+
+QString Cli::userPath(const QString &argument) const {
+    return QDir::cleanPath(QDir(m_options.userFolder).absoluteFilePath(argument));
+}
+
+void Cli::rememberProfile(int index) {
+    QSettings state(stateFile(), QSettings::IniFormat);
+    state.setValue(QStringLiteral("profile/current"), index);
+}
+
+Status expectNoMore(const Arguments &args) {
+    if (args.missingValue())
+        return Status::badInput(QStringLiteral("%1 needs a value").arg(args.missingValueOf()));
+    const QString stray = args.strayOption();
+    if (!stray.isEmpty())
+        return Status::badInput(QStringLiteral("unknown option '%1'").arg(stray));
+    if (!args.isEmpty())
+        return Status::badInput(QStringLiteral("unexpected '%1'").arg(args.at(0)));
+    return Status::done();
+}

@@ -1,0 +1,147 @@
+#include "cli_help.h"
+
+#include "emulator_options.h"
+
+#include <QMap>
+
+namespace {
+
+const char *const kGeneral = R"(usage: r8ctl [OPTIONS] COMMAND [ARGUMENTS]
+
+Configures the R8 mouse like the r8config window does, on the same profile, macro and
+language files beside the program.
+
+Options (before the command):
+  --emulate[=OPTIONS]  use the virtual R8 instead of a device (OPTIONS: %1)
+  --wire-log FILE      write every report that crosses the virtual bus to FILE
+  --json               print results (and errors, on stderr) as JSON
+  --profile N          work on profile N (1..10) for this run only
+  --yes, -y            answer questions with yes (reassigning the last left button)
+  --verbose, -v        show the device layer's debug messages
+  --help, -h           this text; "r8ctl COMMAND --help" explains a command
+
+Commands:
+  info                 product, interfaces, handshake, sensor, DPI stages, logo LED
+  profile ...          list, show, switch, export, import and reset profiles P01..P10
+  rate HZ              report rate: 125, 250, 500 or 1000
+  dpi ...              DPI values, the current stage and the stage colours
+  light ...            lighting effect, brightness and speed, or off
+  palette ...          the eight colours the lighting effects use
+  button N ...         what button N (1..16) does
+  scroll-swap on|off   swap the scroll direction
+  pointer ...          the system's pointer speed, wheel lines and double-click speed
+  macro ...            macro files: list, create, show, set, import, export, encode, bind
+  lang ...             language files: list, check, stamp
+
+Exit codes: 0 done, 1 device or handshake failure, 2 bad usage or bad input.
+)";
+
+const QMap<QString, const char *> &commandHelp() {
+    static const QMap<QString, const char *> texts = {
+        {"info", R"(usage: r8ctl info
+
+Runs the handshake and prints the product, the interfaces found, the handshake result, the
+sensor type, the number of DPI stages and whether the logo LED shows only the eight fixed
+colours; with the keyboard attached, its firmware version too.
+)"},
+        {"profile", R"(usage: r8ctl profile list
+       r8ctl profile show [N]
+       r8ctl profile switch N
+       r8ctl profile export N FILE
+       r8ctl profile import N FILE
+       r8ctl profile reset N
+
+N is 1..10 or P01..P10. "switch" chooses the profile later commands store into (r8ctl
+remembers it; the window always starts on P01). Nothing is sent to the mouse: it keeps its
+settings until a setting is sent. "show" prints every stored setting. "export" writes a
+byte copy of the profile (normally *.pf), "import" replaces the profile by such a copy,
+"reset" by the factory profile.
+)"},
+        {"rate", R"(usage: r8ctl rate HZ
+
+Sets the report rate to 125, 250, 500 or 1000 Hz: stored in the current profile, then sent.
+)"},
+        {"dpi", R"(usage: r8ctl dpi set STAGE DPI
+       r8ctl dpi stage N
+       r8ctl dpi colors C1 C2 C3 C4 C5 C6 C7 C8
+       r8ctl dpi colors --stage N COLOUR
+
+"set" changes the DPI value of a stage (1..8; 0 switches it off where the sensor offers 0);
+the values each sensor type offers are those of the sensor page. All eight values are
+stored and sent as DPI codes. "stage" selects the current stage. "colors" sets the stage
+indicator colours: R,G,B, #RRGGBB or a colour name (red, green, blue, magenta, cyan,
+yellow, white, orange); a mouse whose logo LED shows only fixed colours takes names only.
+)"},
+        {"light", R"(usage: r8ctl light EFFECT [--brightness B] [--speed S]
+       r8ctl light off
+
+EFFECT: static, twinkling, breathing, neon, wave, gliding, finger-moving,
+vertical-flipping, yo-yo, spotlight (or 1..10). B and S are slider positions 0..7 (speed 7
+is the fastest); an effect without brightness or speed takes no such option. Values not
+given keep those stored in the profile.
+)"},
+        {"palette", R"(usage: r8ctl palette C1 C2 C3 C4 C5 C6 C7 C8
+       r8ctl palette --index N COLOUR
+
+The lighting palette: R,G,B, #RRGGBB or a colour name per cell.
+)"},
+        {"button", R"(usage: r8ctl button N key KEYNAME
+       r8ctl button N combo MODIFIER|none KEY [KEY2]
+       r8ctl button N mouse FUNCTION
+       r8ctl button N media KEY
+       r8ctl button N macro NAME [--mode normal|repeat|hold] [--times N]
+       r8ctl button N fire left|right|middle|backward|forward|KEYNAME [--speed 0..7] [--shots 0..255]
+       r8ctl button N led
+       r8ctl button N default
+
+N is 1..16. KEYNAME as macros name keys: A, 1, F5, Space, Enter, "KP Enter", "L Ctrl"...
+MODIFIER: lctrl, lshift, lalt, lwin, rctrl, rshift, ralt, rwin. FUNCTION: left, right,
+middle, backward, forward, tripleclick, dpi+, dpi-, dpiswitch, scrollup, scrolldown.
+KEY (media): nexttrack, previoustrack, stop, playpause, mute, volumeup, volumedown,
+mediaselect, mail, calculator, mycomputer, wwwsearch, wwwhome, wwwback, wwwforward, wwwstop,
+wwwrefresh, wwwfavorites. The whole key matrix is stored and sent, as the page's apply does.
+The only left button is not reassigned without --yes.
+)"},
+        {"scroll-swap", R"(usage: r8ctl scroll-swap on|off
+
+Stores the option and changes bit 6 of the mouse's function option.
+)"},
+        {"pointer", R"(usage: r8ctl pointer speed N
+       r8ctl pointer lines N
+       r8ctl pointer double-click N
+
+Slider positions 0..10, stored in the profile and applied to the system's pointer settings.
+)"},
+        {"macro", R"(usage: r8ctl macro list
+       r8ctl macro create [NAME]
+       r8ctl macro show NAME
+       r8ctl macro set NAME FILE
+       r8ctl macro import NAME FILE
+       r8ctl macro export NAME FILE
+       r8ctl macro encode NAME
+       r8ctl macro bind BUTTON NAME [--mode normal|repeat|hold] [--times N]
+
+A macro text FILE holds one action per line: "A down", "A up", "50 ms" (or the stored
+line form). "set" replaces the macro's lines (and rewrites its device slot, if it has one);
+"import"/"export" copy a whole macro file (*.mc); "encode" prints the 128 bytes its mouse
+slot receives; "bind" is "button BUTTON macro NAME".
+)"},
+        {"lang", R"(usage: r8ctl lang list
+       r8ctl lang check FILE
+       r8ctl lang stamp FILE
+
+"check" compares a language file's font/cs with the checksum its strings need (exit 2 when
+they differ: device transfers stop while such a language is chosen); "stamp" writes it.
+)"},
+    };
+    return texts;
+}
+
+} // namespace
+
+QString helpText(const QString &command) {
+    if (command.isEmpty())
+        return QString::fromUtf8(kGeneral).arg(QLatin1String(kEmulatorOptionsHelp));
+    const char *text = commandHelp().value(command, nullptr);
+    return text ? QString::fromUtf8(text) : QString();
+}

@@ -1,0 +1,245 @@
+// rate, dpi set / stage / colors: the sensor page's settings.
+#include "cli.h"
+#include "cli_values.h"
+#include "dpi_table.h"
+#include "fixed_colors.h"
+#include "profile_store.h"
+
+#include <QJsonArray>
+
+namespace {
+
+// Report-rate code per rate: one bit per rate.
+const QList<QPair<int, unsigned char>> kRates = {{125, 8}, {250, 4}, {500, 2}, {1000, 1}};
+
+// The colour group's cells before a profile is read: RGB and colour id per stage.
+const int kCellRgb[8][3] = {{255, 0, 0},   {0, 0, 255},     {0, 255, 0},     {255, 0, 255},
+                            {255, 255, 0}, {0, 255, 255},   {255, 255, 255}, {255, 127, 0}};
+
+QString dpiList(const QList<int> &values) {
+    QStringList parts;
+    for (int v : values)
+        parts.append(QString::number(v));
+    return parts.join(QStringLiteral(", "));
+}
+
+QJsonArray toJson(const QList<int> &values) {
+    QJsonArray a;
+    for (int v : values)
+        a.append(v);
+    return a;
+}
+
+// The eight stored DPI values; stages the profile does not hold take the values the page
+// starts with for this sensor.
+QList<int> storedDpi(Cli &cli, int sensorType) {
+    QList<int> values = DpiTable::startingValues(sensorType);
+    const QVariantList stored = cli.mouse().dpiSet();
+    for (int i = 0; i < DpiTable::kStages && i < stored.size(); ++i)
+        values[i] = stored[i].toInt();
+    return values;
+}
+
+Status dpiSet(Cli &cli, Arguments &args) {
+    if (args.size() < 2)
+        return Status::badInput(QStringLiteral("usage: dpi set STAGE DPI"));
+    Status error;
+    const auto stage = CliValues::integer(args.takeFirst(), 1, DpiTable::kStages, "STAGE", &error);
+    if (!stage)
+        return error;
+    const auto dpi = CliValues::integer(args.takeFirst(), 0, 100000, "DPI", &error);
+    if (!dpi)
+        return error;
+    if (Status s = expectNoMore(args); !s.ok())
+        return s;
+    if (Status s = cli.needDevice(); !s.ok())
+        return s;
+
+    const int sensorType = cli.mouse().sensorType();
+    const int stages = cli.mouse().syncDpi();
+    if (*stage > stages)
+        return Status::badInput(
+            QStringLiteral("stage %1 does not exist: this mouse has %2 DPI stages").arg(*stage).arg(stages));
+    if (!DpiTable::offers(sensorType, *dpi)) {
+        return Status::badInput(QStringLiteral("%1 DPI is not offered by sensor type %2 (%3); choose one of %4")
+                                    .arg(*dpi)
+                                    .arg(sensorType)
+                                    .arg(QLatin1String(DpiTable::sensorName(sensorType)))
+                                    .arg(dpiList(DpiTable::menu(sensorType))));
+    }
+    QList<int> values = storedDpi(cli, sensorType);
+    values[*stage - 1] = *dpi;
+    QVariantList codes, stored;
+    for (int v : values) {
+        codes.append(int(DpiTable::codeFor(sensorType, v)));
+        stored.append(v);
+    }
+    cli.mouse().setDpiSet(uchar(stages), codes, stored);
+
+    cli.report().set(QStringLiteral("profile"), cli.profiles().currentIndex() + 1);
+    cli.report().set(QStringLiteral("sensorType"), sensorType);
+    cli.report().set(QStringLiteral("stages"), stages);
+    cli.report().set(QStringLiteral("dpi"), toJson(values));
+    return Status::done();
+}
+
+Status dpiStage(Cli &cli, Arguments &args) {
+    if (args.size() < 1)
+        return Status::badInput(QStringLiteral("usage: dpi stage N"));
+    Status error;
+    const auto stage = CliValues::integer(args.takeFirst(), 1, DpiTable::kStages, "N", &error);
+    if (!stage)
+        return error;
+    if (Status s = expectNoMore(args); !s.ok())
+        return s;
+    if (Status s = cli.needDevice(); !s.ok())
+        return s;
+    const int stages = cli.mouse().syncDpi();
+    if (*stage > stages)
+        return Status::badInput(
+            QStringLiteral("stage %1 does not exist: this mouse has %2 DPI stages").arg(*stage).arg(stages));
+    // The page does not let a stage that is off be chosen.
+    const QVariantList stored = cli.mouse().dpiSet();
+    if (*stage <= stored.size() && stored[*stage - 1].toInt() == 0)
+        return Status::badInput(QStringLiteral("stage %1 is switched off (its DPI is 0)").arg(*stage));
+    cli.mouse().setCurrentDpiStage(uchar(*stage));
+    cli.report().set(QStringLiteral("profile"), cli.profiles().currentIndex() + 1);
+    cli.report().set(QStringLiteral("stage"), *stage);
+    return Status::done();
+}
+
+Status dpiColors(Cli &cli, Arguments &args) {
+    bool single = false;
+    const QString stageText = args.takeOption(QStringLiteral("--stage"), &single);
+    if (!args.strayOption().isEmpty())
+        return Status::badInput(QStringLiteral("unknown option '%1'").arg(args.strayOption()));
+    if (args.missingValue())
+        return Status::badInput(QStringLiteral("--stage needs a value"));
+    Status error;
+    std::optional<int> stage;
+    if (single) {
+        stage = CliValues::integer(stageText, 1, DpiTable::kStages, "--stage", &error);
+        if (!stage)
+            return error;
+        if (args.size() != 1)
+            return Status::badInput(QStringLiteral("usage: dpi colors --stage N COLOUR"));
+    } else if (args.size() != DpiTable::kStages) {
+        return Status::badInput(QStringLiteral("usage: dpi colors C1 C2 C3 C4 C5 C6 C7 C8 (or --stage N COLOUR)"));
+    }
+    QList<CliValues::Colour> colours;
+    for (const QString &word : args.words()) {
+        const auto c = CliValues::colour(word, &error);
+        if (!c)
+            return error;
+        colours.append(*c);
+    }
+    if (Status s = cli.needDevice(); !s.ok())
+        return s;
+
+    if (stage) {
+        const int stages = cli.mouse().syncDpi();
+        if (*stage > stages)
+            return Status::badInput(QStringLiteral("stage %1 does not exist: this mouse has %2 DPI stages")
+                                        .arg(*stage)
+                                        .arg(stages));
+    }
+    const bool fixedOnly = cli.mouse().isLogoLedWorking();
+    cli.report().set(QStringLiteral("profile"), cli.profiles().currentIndex() + 1);
+    if (fixedOnly) {
+        for (int i = 0; i < colours.size(); ++i) {
+            if (colours[i].fixedId < 0)
+                return Status::badInput(
+                    QStringLiteral("this mouse shows only the eight fixed colours; '%1' is not one "
+                                   "of red, green, blue, magenta, cyan, yellow, white, orange")
+                        .arg(args.at(i)));
+        }
+        QList<int> ids = {0, 1, 2, 3, 4, 5, 6, 7};
+        const QVariantList stored = cli.mouse().stageColors(2);
+        if (stored.size() == DpiTable::kStages) {
+            for (int i = 0; i < DpiTable::kStages; ++i)
+                ids[i] = stored[i].toInt();
+        }
+        if (stage)
+            ids[*stage - 1] = colours[0].fixedId;
+        else
+            for (int i = 0; i < DpiTable::kStages; ++i)
+                ids[i] = colours[i].fixedId;
+        QVariantList list;
+        QJsonArray names;
+        for (int id : ids) {
+            list.append(FixedColors::storedId(id));
+            names.append(id >= 0 && id < FixedColors::palette().size()
+                             ? QLatin1String(FixedColors::palette()[id].name)
+                             : QString::number(id));
+        }
+        cli.mouse().setStageColors(2, list);
+        cli.report().set(QStringLiteral("mode"), QStringLiteral("fixed colours"));
+        cli.report().set(QStringLiteral("colors"), names);
+        return Status::done();
+    }
+
+    QList<int> rgb;
+    for (const auto &cell : kCellRgb)
+        rgb << cell[0] << cell[1] << cell[2];
+    const QVariantList stored = cli.mouse().stageColors(1);
+    if (stored.size() == 3 * DpiTable::kStages) {
+        for (int i = 0; i < stored.size(); ++i)
+            rgb[i] = stored[i].toInt();
+    }
+    for (int i = 0; i < colours.size(); ++i) {
+        const int cell = stage ? *stage - 1 : i;
+        for (int k = 0; k < 3; ++k)
+            rgb[3 * cell + k] = colours[i].rgb[size_t(k)];
+    }
+    QVariantList list;
+    QJsonArray shown;
+    for (int i = 0; i < rgb.size(); ++i)
+        list.append(rgb[i]);
+    for (int i = 0; i < DpiTable::kStages; ++i)
+        shown.append(QStringLiteral("%1,%2,%3").arg(rgb[3 * i]).arg(rgb[3 * i + 1]).arg(rgb[3 * i + 2]));
+    cli.mouse().setStageColors(1, list);
+    cli.report().set(QStringLiteral("mode"), QStringLiteral("rgb"));
+    cli.report().set(QStringLiteral("colors"), shown);
+    return Status::done();
+}
+
+} // namespace
+
+Status runRate(Cli &cli, Arguments &args) {
+    if (args.size() < 1)
+        return Status::badInput(QStringLiteral("usage: rate HZ (125, 250, 500 or 1000)"));
+    QString text = args.takeFirst().trimmed();
+    if (text.endsWith(QLatin1String("hz"), Qt::CaseInsensitive))
+        text.chop(2);
+    int code = 0, hz = 0;
+    for (const auto &row : kRates) {
+        if (text == QString::number(row.first)) {
+            hz = row.first;
+            code = row.second;
+        }
+    }
+    if (code == 0)
+        return Status::badInput(
+            QStringLiteral("unknown report rate '%1': choose 125, 250, 500 or 1000").arg(text));
+    if (Status s = expectNoMore(args); !s.ok())
+        return s;
+    if (Status s = cli.needDevice(); !s.ok())
+        return s;
+    cli.mouse().setReportRate(uchar(code));
+    cli.report().set(QStringLiteral("profile"), cli.profiles().currentIndex() + 1);
+    cli.report().set(QStringLiteral("rate"), hz);
+    return Status::done();
+}
+
+Status runDpi(Cli &cli, Arguments &args) {
+    const QString verb = args.takeFirst();
+    if (verb == QLatin1String("set"))
+        return dpiSet(cli, args);
+    if (verb == QLatin1String("stage"))
+        return dpiStage(cli, args);
+    if (verb == QLatin1String("colors") || verb == QLatin1String("colours"))
+        return dpiColors(cli, args);
+    return Status::badInput(verb.isEmpty()
+                                ? QStringLiteral("usage: dpi set|stage|colors ...")
+                                : QStringLiteral("unknown dpi command '%1' (set, stage, colors)").arg(verb));
+}

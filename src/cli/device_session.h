@@ -1,0 +1,56 @@
+#pragma once
+
+#include "cli_status.h"
+#include "device_owner.h"
+#include "emulator_command_line.h"
+#include "hid_thread.h"
+
+#include <QStringList>
+
+#include <memory>
+
+class EmulatedBus;
+class HidBackend;
+class QSettings;
+
+// The device stack of the program, opened on first use: the bus (hidapi, or the virtual R8
+// with --emulate), Hid_Thread, the device table and the handshake, exactly as the window's
+// device check runs them. Commands that only touch files never open it, so they neither
+// need a mouse nor leave traces on the wire.
+class DeviceSession : private DeviceOwner {
+public:
+    // `apConfig` (not owned) holds the secrecy codes and product names.
+    DeviceSession(EmulatorCommandLine emulation, QSettings *apConfig, QString title);
+    ~DeviceSession() override;
+
+    // Runs the device check once; later calls return its outcome. A failed handshake is a
+    // device failure with the program's own text ("Can not detect R8 !").
+    Status connect();
+    bool isConnected() const { return m_connected; }
+    bool isDemo() const;
+    Hid_Thread *hid() { return m_connected ? &m_hid : nullptr; }
+    DeviceEntry entry(int index) const;
+
+    // Selects another device and runs its handshake; false when it was refused. The mouse
+    // stays the device to come back to.
+    bool switchTo(int index);
+
+    // Waits for the write tasks still running and stops the device watch.
+    void finish();
+
+private:
+    QString ownerTitle() const override { return m_title; }
+    Dialogs *ownerDialogs() const override;
+    void postCloseRequest() override { m_refused = true; }
+
+    EmulatorCommandLine m_emulation;
+    QSettings *m_apConfig;
+    QString m_title;
+    std::unique_ptr<HidBackend> m_bus;
+    std::unique_ptr<Dialogs> m_refusal; // keeps the text of the handshake's box
+    Hid_Thread m_hid;
+    bool m_tried = false;
+    bool m_connected = false;
+    bool m_refused = false;
+    Status m_outcome;
+};
