@@ -1,13 +1,12 @@
 // info: what the program finds on the bus and what the mouse reports about itself.
 #include "cli.h"
 #include "dpi_table.h"
-#include "keyboard_settings.h"
+#include "keyboard_probe.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
 
 namespace {
-constexpr int kKeyboardIndex = 0;
 constexpr int kMouseIndex = 1;
 } // namespace
 
@@ -30,22 +29,11 @@ Status runInfo(Cli &cli, Arguments &args) {
     r.set(QStringLiteral("logoLed"), cli.mouse().isLogoLedWorking());
     r.set(QStringLiteral("profile"), cli.profiles().currentIndex() + 1);
 
-    const DeviceEntry keyboard = device.entry(kKeyboardIndex);
-    if (!device.isDemo() && !keyboard.primaryPath.isEmpty()) {
-        QJsonObject k{{"product", keyboard.name},
-                      {"interfaces", QJsonArray{keyboard.primaryPath, keyboard.secondaryPath}}};
-        if (device.switchTo(kKeyboardIndex)) {
-            KeyboardSettings settings(cli.profiles());
-            settings.setDevice(device.hid());
-            k.insert(QStringLiteral("handshake"), QStringLiteral("passed"));
-            k.insert(QStringLiteral("firmware"), settings.firmwareVersion());
-        } else {
-            k.insert(QStringLiteral("handshake"), QStringLiteral("failed"));
-        }
-        device.switchTo(kMouseIndex);
-        r.set(QStringLiteral("keyboard"), k);
-    } else {
+    const QJsonObject keyboard = device.isDemo() ? QJsonObject()
+                                                 : probeKeyboard(device.bus(), cli.appConfig().settings());
+    if (keyboard.isEmpty())
         r.set(QStringLiteral("keyboard"), QStringLiteral("not found"));
-    }
+    else
+        r.set(QStringLiteral("keyboard"), keyboard);
     return Status::done();
 }

@@ -73,16 +73,6 @@ DeviceEntry DeviceSession::entry(int index) const {
     return {};
 }
 
-bool DeviceSession::switchTo(int index) {
-    if (!m_connected)
-        return false;
-    m_refused = false;
-    m_hid.swichCurDevice(uint(index));
-    const bool accepted = DeviceFlags::connected.load(std::memory_order_acquire) && !m_refused;
-    m_refused = false;
-    return accepted;
-}
-
 void DeviceSession::finish() {
     m_hid.waitForTransfers();
     m_hid.stopWatch();

@@ -31,9 +31,8 @@ public:
     Hid_Thread *hid() { return m_connected ? &m_hid : nullptr; }
     DeviceEntry entry(int index) const;
 
-    // Selects another device and runs its handshake; false when it was refused. The mouse
-    // stays the device to come back to.
-    bool switchTo(int index);
+    // The bus once connect() has run; null before.
+    HidBackend *bus() const { return m_bus.get(); }
 
     // Waits for the write tasks still running and stops the device watch.
     void finish();
