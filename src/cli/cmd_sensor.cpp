@@ -99,8 +99,7 @@ Status dpiStage(Cli &cli, Arguments &args) {
         return Status::badInput(
             QStringLiteral("stage %1 does not exist: this mouse has %2 DPI stages").arg(*stage).arg(stages));
     // The page does not let a stage that is off be chosen.
-    const QVariantList stored = cli.mouse().dpiSet();
-    if (*stage <= stored.size() && stored[*stage - 1].toInt() == 0)
+    if (storedDpi(cli, cli.mouse().sensorType())[*stage - 1] == 0)
         return Status::badInput(QStringLiteral("stage %1 is switched off (its DPI is 0)").arg(*stage));
     cli.mouse().setCurrentDpiStage(uchar(*stage));
     cli.report().set(QStringLiteral("profile"), cli.profiles().currentIndex() + 1);

@@ -1,0 +1,213 @@
+// r8ctl's settings commands against the virtual mouse: bytes on the wire and the profile.
+#include "r8ctl_rig.h"
+
+#include <QSettings>
+
+namespace {
+
+QVariant storedValue(const R8ctlRig &rig, int profile, const QString &key) {
+    QSettings p(rig.programFile(QString("modules/setting/p%1.bin").arg(profile)), QSettings::IniFormat);
+    return p.value(key);
+}
+
+TEST(R8ctlDevice, DpiSetSendsTheCodedStageListAndStoresTheValue) {
+    R8ctlRig rig;
+    const R8ctlRun r = rig.run({"--emulate", "--wire-log", "w.log", "dpi", "set", "2", "2500"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+
+    const QList<WireLine> sets = R8ctlRig::setCommands(rig.wireLog());
+    ASSERT_EQ(sets.size(), 1);
+    //                                    11 |stg| 08| 00| 00| 00| 00| cs   (stage count from 91H)
+    QByteArray frame = hexBytes("11 08 08 00 00 00 00");
+    frame.append(char(frameChecksum(frame + '\0')));
+    EXPECT_EQ(sets[0].plain.toHex(' '), frame.toHex(' '));
+    // The request itself travels enciphered.
+    EXPECT_NE(sets[0].bytes.mid(1), sets[0].plain);
+
+    QList<WireLine> outputs;
+    for (const WireLine &l : rig.wireLog())
+        if (l.kind == "OUTPUT")
+            outputs.append(l);
+    ASSERT_EQ(outputs.size(), 1);
+    ASSERT_EQ(outputs[0].bytes.size(), 33);
+    // report ID, then one code per stage: a new profile starts from the sensor's own values
+    //                                     00 |500|2500|1500|2000| off...
+    EXPECT_EQ(outputs[0].bytes.left(9).toHex(' '), QByteArray("00 02 45 06 08 80 80 80 80"));
+
+    EXPECT_EQ(storedValue(rig, 1, "sensor/dpi_R8").toStringList().value(1), "2500");
+}
+
+struct WireCase {
+    const char *name;
+    QStringList args;
+    const char *plain;  // the set frame's first bytes
+    const char *output; // the first data-phase report after the report ID, or nullptr
+    const char *key;    // profile key that now holds the value, or nullptr
+    const char *stored;
+};
+
+class R8ctlWire : public ::testing::TestWithParam<WireCase> {};
+
+TEST_P(R8ctlWire, SendsTheBridgeFrameAndStoresFirst) {
+    const WireCase &c = GetParam();
+    R8ctlRig rig;
+    R8ctlRun r = rig.run(QStringList{"--emulate=logo=off", "--wire-log", "w.log"} + c.args);
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QList<WireLine> log = rig.wireLog();
+    const QList<WireLine> sets = R8ctlRig::setCommands(log);
+    ASSERT_FALSE(sets.isEmpty());
+    const QByteArray want = hexBytes(c.plain);
+    EXPECT_EQ(sets.last().plain.left(want.size()).toHex(' '), want.toHex(' '));
+    if (c.output) {
+        QByteArray first;
+        for (const WireLine &l : log)
+            if (l.kind == "OUTPUT" && first.isEmpty())
+                first = l.bytes.mid(1);
+        const QByteArray data = hexBytes(c.output);
+        EXPECT_EQ(first.left(data.size()).toHex(' '), data.toHex(' '));
+    }
+    if (c.key) {
+        EXPECT_EQ(storedValue(rig, 1, c.key).toStringList().join(", "), QString(c.stored));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, R8ctlWire,
+    ::testing::Values(
+        //                                                  01 |rate
+        WireCase{"rate", {"rate", "250"}, "01 04", nullptr, "sensor/reportRate_R8", "4"},
+        WireCase{"rateHz", {"rate", "125Hz"}, "01 08", nullptr, "sensor/reportRate_R8", "8"},
+        //                                                  0B |stg
+        WireCase{"stage", {"dpi", "stage", "2"}, "0b 02", nullptr, "sensor/stage_R8", "2"},
+        //                  0D |eff|bri|spd      WAVE, brightness position 3, speed position 7
+        WireCase{"wave",
+                 {"light", "wave", "--brightness", "3", "--speed", "7"},
+                 "0d 05 73 01",
+                 nullptr,
+                 "color_R8/ledEffect",
+                 "4, 3, 7"},
+        WireCase{"spotlight",
+                 {"light", "spotlight", "--speed", "0"},
+                 "0d 0a ff 1e",
+                 nullptr,
+                 "color_R8/ledEffect",
+                 "9, 7, 0"},
+        WireCase{"static", {"light", "static"}, "0d 01 ff 00", nullptr, nullptr, nullptr},
+        WireCase{"off", {"light", "off"}, "0d 00 00 00", nullptr, "color_R8/ledEffect", "0, 7, 4"},
+        //                  10 |typ| len                    one cell changed, the rest as the page starts
+        WireCase{"palette",
+                 {"palette", "--index", "2", "#102030"},
+                 "10 00 18",
+                 "ff 00 00 10 20 30 00 ff 00",
+                 "color_R8/type0",
+                 "255, 0, 0, 16, 32, 48, 0, 255, 0, 255, 0, 255, 255, 255, 0, 0, 255, 255, "
+                 "255, 255, 255, 255, 127, 0"},
+        WireCase{"stageRgb",
+                 {"dpi", "colors", "red", "1,2,3", "blue", "green", "cyan", "magenta", "white",
+                  "orange"},
+                 "10 01 18",
+                 "ff 00 00 01 02 03 00 00 ff",
+                 nullptr,
+                 nullptr},
+        //                  03 |typ|rate|opt1|opt2    the virtual mouse reports rate 1, options 0
+        WireCase{"scrollSwap",
+                 {"scroll-swap", "on"},
+                 "03 00 01 40 00",
+                 nullptr,
+                 "keydefine_R8/scrollswap",
+                 "true"},
+        //                  12 |01 |40 |08          button 2 becomes the middle button
+        WireCase{"button",
+                 {"button", "2", "mouse", "middle"},
+                 "12 01 40 08",
+                 "01 00 f0 00 01 00 f2 00 01 00 f2 00",
+                 "keydefine_R8/1",
+                 "1, 0, 242, 0"}),
+    [](const ::testing::TestParamInfo<WireCase> &info) { return std::string(info.param.name); });
+
+TEST(R8ctlDevice, FixedColourMouseTakesColourIdsPackedTwoToAByte) {
+    R8ctlRig rig;
+    const R8ctlRun r = rig.run({"--emulate", "--wire-log", "w.log", "dpi", "colors", "red", "green",
+                                "orange", "magenta", "cyan", "yellow", "white", "blue"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QList<WireLine> sets = R8ctlRig::setCommands(rig.wireLog());
+    ASSERT_EQ(sets.size(), 1);
+    EXPECT_EQ(sets[0].plain.left(3).toHex(' '), QByteArray("10 02 04"));
+    QByteArray data;
+    for (const WireLine &l : rig.wireLog())
+        if (l.kind == "OUTPUT")
+            data = l.bytes.mid(1, 4);
+    // orange is stored and sent as 8: 0 | 1<<4, 8 | 3<<4, 4 | 5<<4, 6 | 2<<4
+    EXPECT_EQ(data.toHex(' '), QByteArray("10 38 54 26"));
+    EXPECT_EQ(storedValue(rig, 1, "color_R8/type2").toStringList().join(","), "0,1,8,3,4,5,6,2");
+
+    const R8ctlRun rgb = rig.run({"--emulate", "dpi", "colors", "--stage", "1", "1,2,3"});
+    EXPECT_EQ(rgb.exitCode, 2);
+    EXPECT_TRUE(rgb.err.contains("eight fixed colours")) << rgb.err.toStdString();
+}
+
+TEST(R8ctlDevice, SensorTypeDecidesTheDpiCodes) {
+    R8ctlRig rig;
+    const R8ctlRun r =
+        rig.run({"--emulate=sensor=3", "--wire-log", "w.log", "dpi", "set", "1", "10000"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    QByteArray data;
+    for (const WireLine &l : rig.wireLog())
+        if (l.kind == "OUTPUT")
+            data = l.bytes.mid(1, 8);
+    // 10000 -> 71; the sensor's own starting values 2000, 4000, 8000; 0 is off
+    EXPECT_EQ(data.toHex(' '), QByteArray("71 13 27 67 80 80 80 80"));
+
+    // 2500 is a value of sensor type 0, not of type 3.
+    const R8ctlRun bad = rig.run({"--emulate=sensor=3", "dpi", "set", "1", "2500"});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_TRUE(bad.err.contains("ANDS3325")) << bad.err.toStdString();
+}
+
+TEST(R8ctlDevice, FailedHandshakeIsExitOneWithTheProgramsText) {
+    R8ctlRig rig;
+    for (const QString &emulate : {QString("--emulate=code=ZZZZZZ"), QString("--emulate=fault=no-answer")}) {
+        const QMap<QString, QByteArray> before = rig.snapshot();
+        const R8ctlRun r = rig.run({emulate, "rate", "500"});
+        EXPECT_EQ(r.exitCode, 1) << emulate.toStdString();
+        EXPECT_EQ(r.err.trimmed(), "r8ctl: Can not detect R8 !") << emulate.toStdString();
+        EXPECT_EQ(rig.snapshot(), before);
+    }
+}
+
+TEST(R8ctlDevice, InfoReportsTheMouseAndTheKeyboardFirmware) {
+    R8ctlRig rig;
+    const R8ctlRun r = rig.run({"--emulate=sensor=2,logo=off,stages=5,keyboard", "--json", "info"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonObject o = r.json();
+    EXPECT_EQ(o["product"].toString(), "R8");
+    EXPECT_EQ(o["handshake"].toString(), "passed");
+    EXPECT_EQ(o["sensorType"].toInt(), 2);
+    EXPECT_GE(o["dpiStages"].toInt(), 1);
+    EXPECT_LE(o["dpiStages"].toInt(), 8);
+    EXPECT_FALSE(o["logoLed"].toBool());
+    EXPECT_EQ(o["interfaces"].toArray().size(), 2);
+    EXPECT_EQ(o["keyboard"].toObject()["handshake"].toString(), "passed");
+    EXPECT_FALSE(o["keyboard"].toObject()["firmware"].toString().isEmpty());
+
+    const R8ctlRun alone = rig.run({"--emulate", "--json", "info"});
+    EXPECT_EQ(alone.json()["keyboard"].toString(), "not found");
+}
+
+TEST(R8ctlDevice, DemoCodeRunsWithoutADeviceAndSaysSo) {
+    R8ctlRig rig;
+    QSettings config(rig.programFile("modules/setting/apConfig.bin"), QSettings::IniFormat);
+    config.setValue("common/sCode1", "k-wodrum");
+    config.sync();
+    const R8ctlRun r = rig.run({"--emulate=fault=no-answer", "--wire-log", "w.log", "rate", "500"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("demo mode")) << r.err.toStdString();
+    // Only the handshake's one frame (enciphered with no code, so the mouse cannot read it).
+    int outgoing = 0;
+    for (const WireLine &l : rig.wireLog())
+        outgoing += l.direction == "OUT" ? 1 : 0;
+    EXPECT_EQ(outgoing, 1);
+    EXPECT_EQ(storedValue(rig, 1, "sensor/reportRate_R8").toString(), "2");
+}
+
+} // namespace
