@@ -53,8 +53,10 @@ public:
     int readTimeout(unsigned char *data, size_t length, int timeoutMs) override {
         QMutexLocker lock(&m_bus->m_mutex);
         const qint64 deadline = timeoutMs < 0 ? -1 : m_bus->m_clock.elapsed() + timeoutMs;
+        if (!usable())
+            return -1;
         for (;;) {
-            if (!usable())
+            if (!alive())
                 return -1;
             const qint64 now = m_bus->m_clock.elapsed();
             QByteArray report;
@@ -75,13 +77,15 @@ public:
     }
 
 private:
-    // Only the primary interface counts towards a fault and suffers the slow answers.
+    bool alive() const { return m_slot->plugged && m_slot->generation == m_generation; }
+    // At the start of each report. Only the primary interface counts towards a fault and
+    // suffers the slow answers.
     bool usable() {
-        if (!m_slot->plugged || m_slot->generation != m_generation)
+        if (!alive())
             return false;
         if (m_iface == 1)
             m_bus->applyFault(*m_slot);
-        return m_slot->plugged && m_slot->generation == m_generation;
+        return alive();
     }
     void slowDown() {
         int ms = 0;
@@ -173,6 +177,7 @@ void EmulatedBus::setFault(EmulatorFault fault, int after, int slowMs) {
     for (Slot *slot : {&m_mouse, &m_keyboard}) {
         slot->device->setNoAnswer(fault == EmulatorFault::NoAnswer);
         slot->device->setGarbage(fault == EmulatorFault::Garbage);
+        slot->device->setNoData(fault == EmulatorFault::NoData);
     }
 }
 

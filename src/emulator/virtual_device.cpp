@@ -110,13 +110,16 @@ void VirtualDevice::answerRead(const Command &command, const CommandFrame &reque
         for (uchar &b : data)
             b = noise();
     }
-    if (m_cipher)
+    // The firmware enciphers the reply of a frame-only read; a read with a data phase answers
+    // with a plain frame, which the host takes as it comes.
+    m_replyEnciphered = m_cipher && n == 0;
+    if (m_replyEnciphered)
         USBDataEncryption(reply.data(), m_code);
     m_reply = reply;
     m_hasReply = true;
 
     m_inputs[0].clear();
-    if (m_noAnswer)
+    if (m_noAnswer || m_noData)
         return;
     const int length = m_identity.reportLength;
     for (int offset = 0; offset < n && length > 0; offset += length) {
@@ -132,7 +135,7 @@ bool VirtualDevice::getFeature(QByteArray *report, QByteArray *plain) {
         return false;
     CommandFrame frame = m_hasReply ? m_reply : CommandFrame{};
     *report = QByteArray(1, '\0') + QByteArray(reinterpret_cast<const char *>(frame.data()), 8);
-    if (plain && m_cipher && m_hasReply) {
+    if (plain && m_replyEnciphered && m_hasReply) {
         USBDataDecipher(frame.data(), m_code);
         *plain = QByteArray(reinterpret_cast<const char *>(frame.data()), 8);
     }

@@ -37,6 +37,7 @@ public:
     // What the firmware does on faults of its own.
     void setNoAnswer(bool on) { m_noAnswer = on; }
     void setGarbage(bool on) { m_garbage = on; }
+    void setNoData(bool on) { m_noData = on; }
     void setAckDelayMs(int ms) { m_ackDelayMs = ms; }
     void setAckReport(const QByteArray &report) { m_ackReport = report; }
 
@@ -94,6 +95,7 @@ private:
     bool m_cipher;
     bool m_noAnswer = false;
     bool m_garbage = false;
+    bool m_noData = false;
     int m_ackDelayMs = 2;
     QByteArray m_ackReport = QByteArray::fromHex("04040000");
     std::vector<Command> m_commands;
@@ -105,6 +107,7 @@ private:
     Block m_pendingData;
 
     bool m_hasReply = false;
+    bool m_replyEnciphered = false;
     CommandFrame m_reply{};
     std::deque<PendingInput> m_inputs[2]; // [0] primary data, [1] secondary acknowledgements
     unsigned m_noise = 0x2545F491u;
