@@ -106,9 +106,8 @@ private:
 
 EmulatedBus::EmulatedBus(const EmulatorOptions &options) : m_options(options) {
     m_clock.start();
-    m_mouse.device = std::make_unique<VirtualMouse>(options.mouseCode, options.cipher,
-                                                    options.sensorType, options.logoLed,
-                                                    options.dpiStages);
+    m_mouse.device = std::make_unique<VirtualMouse>(
+        options.mouseCode, options.cipher, options.sensorType, options.logoLed, options.dpiStages);
     m_mouse.plugged = options.mouse;
     m_keyboard.device = std::make_unique<VirtualKeyboard>(options.keyboardCode, options.cipher);
     m_keyboard.plugged = options.keyboard;

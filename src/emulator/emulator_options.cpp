@@ -33,8 +33,7 @@ bool parseFault(const QString &value, EmulatorFault *out) {
         EmulatorFault fault;
     } names[] = {{"none", EmulatorFault::None},       {"no-answer", EmulatorFault::NoAnswer},
                  {"garbage", EmulatorFault::Garbage}, {"no-data", EmulatorFault::NoData},
-                 {"removal", EmulatorFault::Removal},
-                 {"slow", EmulatorFault::Slow}};
+                 {"removal", EmulatorFault::Removal}, {"slow", EmulatorFault::Slow}};
     for (const auto &n : names) {
         if (value == QLatin1String(n.name)) {
             *out = n.fault;

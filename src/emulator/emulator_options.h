@@ -45,5 +45,6 @@ bool applyEmulatorEnvironment(EmulatorOptions *options, QString *error);
 
 inline constexpr const char *kEmulatorOptionsHelp =
     "sensor=0..3, logo=on|off, stages=1..8, code=XXXXXX, keyboard-code=XXXXXX, keyboard, "
-    "keyboard-only, cipher=on|off, fault=none|no-answer|garbage|no-data|removal|slow, fault-after=N, "
+    "keyboard-only, cipher=on|off, fault=none|no-answer|garbage|no-data|removal|slow, "
+    "fault-after=N, "
     "slow=MS, ack-delay=MS, wire-log=FILE";

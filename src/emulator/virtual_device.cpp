@@ -30,9 +30,8 @@ void VirtualDevice::addSharedCommands() {
         std::copy(q.begin() + 1, q.begin() + 5, r.begin() + 1);
     });
     addSet(0x01, fixed(0), [this](const CommandFrame &q, const Block &) { reportRate = q[1]; });
-    addRead(0x81, fixed(0), [this](const CommandFrame &, CommandFrame &r, Block &) {
-        r[1] = reportRate;
-    });
+    addRead(0x81, fixed(0),
+            [this](const CommandFrame &, CommandFrame &r, Block &) { r[1] = reportRate; });
 }
 
 const VirtualDevice::Command *VirtualDevice::find(uchar code) const {

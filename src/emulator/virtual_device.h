@@ -61,7 +61,8 @@ protected:
     using Block = std::vector<uchar>;
     using LengthFn = std::function<int(const CommandFrame &request)>;
     using SetFn = std::function<void(const CommandFrame &request, const Block &data)>;
-    using ReadFn = std::function<void(const CommandFrame &request, CommandFrame &reply, Block &data)>;
+    using ReadFn =
+        std::function<void(const CommandFrame &request, CommandFrame &reply, Block &data)>;
 
     void addSet(uchar code, LengthFn length, SetFn run);
     void addRead(uchar code, LengthFn length, ReadFn run);

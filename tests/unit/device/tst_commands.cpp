@@ -362,19 +362,23 @@ std::string failureName(const ::testing::TestParamInfo<Failure> &info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Failure, ReadPresets,
-                         ::testing::Values(Failure::NoDevice, Failure::Demo,
-                                           Failure::LanguageCheck, Failure::NoAnswer),
+                         ::testing::Values(Failure::NoDevice, Failure::Demo, Failure::LanguageCheck,
+                                           Failure::NoAnswer),
                          failureName);
 
 TEST(FirmwareVersion, TextFromTheTwoReplyBytes) {
     const struct {
         uchar major, minor;
         const char *text;
-    } rows[] = {{0x01, 0x05, "1.05"}, {0x02, 0x1A, "2.1A"}, {0x1A, 0x0B, "1a.0B"}, {0, 0, "0.00"},
+    } rows[] = {{0x01, 0x05, "1.05"},
+                {0x02, 0x1A, "2.1A"},
+                {0x1A, 0x0B, "1a.0B"},
+                {0, 0, "0.00"},
                 {0xFF, 0xFF, "ff.FF"}};
     DeviceRig rig(optionsWith(true, true), true);
     for (const auto &row : rows) {
-        rig.bus.withKeyboard([&](VirtualKeyboard &k) { k.setFirmwareVersion(row.major, row.minor); });
+        rig.bus.withKeyboard(
+            [&](VirtualKeyboard &k) { k.setFirmwareVersion(row.major, row.minor); });
         QString version;
         rig.hid.hid_80H_GetFWVersion(version);
         EXPECT_EQ(version, row.text);

@@ -1,8 +1,8 @@
 // The whole start-up against the virtual R8: the shipped config and the default virtual
 // mouse accept each other; without a device only the warning shows and the window closes.
+#include "../app/fake_sound_player.h"
 #include "device_flags.h"
 #include "device_rig.h"
-#include "../app/fake_sound_player.h"
 #include "fake_dialogs.h"
 #include "myqquickview.h"
 #include "program_folder.h"

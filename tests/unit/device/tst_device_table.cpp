@@ -76,8 +76,11 @@ QList<DeviceInfo> builtIn() {
 
 TEST(DeviceList, OnlyTheMouseIsSearchedAndTheLastMatchOfEachKindWins) {
     ListedBus bus;
-    bus.interfaces = {{"a", 0xff00, 0xff00}, {"b", 0xff01, 0xff01}, {"c", 0xff00, 0x0001},
-                      {"d", 0xff00, 0xff00}, {"e", 0xff01, 0x0002}};
+    bus.interfaces = {{"a", 0xff00, 0xff00},
+                      {"b", 0xff01, 0xff01},
+                      {"c", 0xff00, 0x0001},
+                      {"d", 0xff00, 0xff00},
+                      {"e", 0xff01, 0x0002}};
     Hid_Thread hid(&bus);
     hid.updateDeviceList(builtIn());
     EXPECT_EQ(bus.calls, 1);

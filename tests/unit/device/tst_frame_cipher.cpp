@@ -14,12 +14,9 @@ TEST(Frame, ChecksumIsTheNotOfTheSumOfSevenBytes) {
         const char *frame;
         uchar checksum;
     } rows[] = {
-        {"01020000000000", 0xFC},
-        {"0d000008000000", 0xEA},
-        {"8d000000000000", 0x72},
-        {"13ff0000000000", 0xED},
-        {"00000000000000", 0xFF},
-        {"ffffffffffffff", 0x06}, // 7 * 255 = 0x6F9
+        {"01020000000000", 0xFC}, {"0d000008000000", 0xEA},
+        {"8d000000000000", 0x72}, {"13ff0000000000", 0xED},
+        {"00000000000000", 0xFF}, {"ffffffffffffff", 0x06}, // 7 * 255 = 0x6F9
     };
     for (const auto &row : rows) {
         const QByteArray bytes = QByteArray::fromHex(row.frame);

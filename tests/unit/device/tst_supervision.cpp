@@ -91,7 +91,10 @@ TEST_F(Handshake, WithoutAConfiguredCodeTheDefaultIsUsed) {
     attach(rig, config);
     rig.hid.chkDeviceIsEnCode();
     EXPECT_TRUE(DeviceFlags::connected);
-    EXPECT_EQ(bytesOf(SecrecyCode, 8), QByteArray("\0" "482915" "\0", 8));
+    EXPECT_EQ(bytesOf(SecrecyCode, 8), QByteArray("\0"
+                                                  "482915"
+                                                  "\0",
+                                                  8));
 }
 
 TEST_F(Handshake, OnlyASixCharacterCodeIsLoaded) {

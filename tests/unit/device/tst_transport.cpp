@@ -25,7 +25,8 @@ TEST(Transport, ShortDataGoesInOneReportPaddedWithZeros) {
     ASSERT_TRUE(rig.hid.sendFrame(21, false));
     const auto outputs = rig.wire(WireRecord::Output);
     ASSERT_EQ(outputs.size(), 1u);
-    EXPECT_EQ(outputs[0].bytes, QByteArray(1, '\0') + bytesOf(data.data(), 21) + QByteArray(11, '\0'));
+    EXPECT_EQ(outputs[0].bytes,
+              QByteArray(1, '\0') + bytesOf(data.data(), 21) + QByteArray(11, '\0'));
 }
 
 TEST(Transport, EachDataReportOnAFreshlyOpenedInterfaceWithAPauseAfterIt) {
@@ -60,11 +61,13 @@ TEST(Transport, RefusalsSendNothingAndGiveTheIdleFlagBack) {
     } rows[] = {
         {"demo", [](DeviceRig &) { DeviceFlags::demo = true; }},
         {"language check", [](DeviceRig &) { DeviceFlags::languageCheck = false; }},
-        {"no device", [](DeviceRig &r) {
+        {"no device",
+         [](DeviceRig &r) {
              r.bus.unplug(EmulatedBus::Mouse);
              r.hid.updateDeviceList(tableRecords());
          }},
-        {"short device list", [](DeviceRig &r) { r.hid.updateDeviceList(tableRecords().mid(0, 1)); }},
+        {"short device list",
+         [](DeviceRig &r) { r.hid.updateDeviceList(tableRecords().mid(0, 1)); }},
         {"no device list", [](DeviceRig &r) { r.hid.updateDeviceList({}); }},
     };
     for (const auto &row : rows) {
@@ -107,7 +110,8 @@ TEST(Transport, ADataPhaseThatNeverComesFailsInsteadOfHanging) {
 
 TEST(Transport, ADeviceThatVanishesMidTransferFailsThatTransferOnly) {
     DeviceRig rig;
-    rig.bus.setFault(EmulatorFault::Removal, 2); // the frame and the first report; gone at the second
+    rig.bus.setFault(EmulatorFault::Removal,
+                     2); // the frame and the first report; gone at the second
     std::vector<uchar> block = pattern(64, 3);
     rig.hid.hid_12H_SetKeyMatrix(block.data());
     rig.settle();

@@ -36,12 +36,22 @@ TEST(EmulatorOptions, ParsesEachKeyAndRejectsBadInput) {
         const char *text;
         const char *result; // null: rejected
     } rows[] = {
-        {"", "mouse=1 keyboard=0 sensor=0 logo=1 stages=8 code=R8v0s1 kcode=R8v0k1 cipher=1 fault=0 after=1 slow=3000 ack=2 log="},
-        {"sensor=3, logo=off,stages=4", "mouse=1 keyboard=0 sensor=3 logo=0 stages=4 code=R8v0s1 kcode=R8v0k1 cipher=1 fault=0 after=1 slow=3000 ack=2 log="},
-        {"keyboard,code=482915", "mouse=1 keyboard=1 sensor=0 logo=1 stages=8 code=482915 kcode=R8v0k1 cipher=1 fault=0 after=1 slow=3000 ack=2 log="},
-        {"keyboard-only,keyboard-code=abcdef", "mouse=0 keyboard=1 sensor=0 logo=1 stages=8 code=R8v0s1 kcode=abcdef cipher=1 fault=0 after=1 slow=3000 ack=2 log="},
-        {"cipher=off,fault=removal,fault-after=5", "mouse=1 keyboard=0 sensor=0 logo=1 stages=8 code=R8v0s1 kcode=R8v0k1 cipher=0 fault=4 after=5 slow=3000 ack=2 log="},
-        {"fault=slow,slow=250,ack-delay=9,wire-log=/tmp/w", "mouse=1 keyboard=0 sensor=0 logo=1 stages=8 code=R8v0s1 kcode=R8v0k1 cipher=1 fault=5 after=1 slow=250 ack=9 log=/tmp/w"},
+        {"", "mouse=1 keyboard=0 sensor=0 logo=1 stages=8 code=R8v0s1 kcode=R8v0k1 cipher=1 "
+             "fault=0 after=1 slow=3000 ack=2 log="},
+        {"sensor=3, logo=off,stages=4",
+         "mouse=1 keyboard=0 sensor=3 logo=0 stages=4 code=R8v0s1 kcode=R8v0k1 cipher=1 fault=0 "
+         "after=1 slow=3000 ack=2 log="},
+        {"keyboard,code=482915", "mouse=1 keyboard=1 sensor=0 logo=1 stages=8 code=482915 "
+                                 "kcode=R8v0k1 cipher=1 fault=0 after=1 slow=3000 ack=2 log="},
+        {"keyboard-only,keyboard-code=abcdef",
+         "mouse=0 keyboard=1 sensor=0 logo=1 stages=8 code=R8v0s1 kcode=abcdef cipher=1 fault=0 "
+         "after=1 slow=3000 ack=2 log="},
+        {"cipher=off,fault=removal,fault-after=5",
+         "mouse=1 keyboard=0 sensor=0 logo=1 stages=8 code=R8v0s1 kcode=R8v0k1 cipher=0 fault=4 "
+         "after=5 slow=3000 ack=2 log="},
+        {"fault=slow,slow=250,ack-delay=9,wire-log=/tmp/w",
+         "mouse=1 keyboard=0 sensor=0 logo=1 stages=8 code=R8v0s1 kcode=R8v0k1 cipher=1 fault=5 "
+         "after=1 slow=250 ack=9 log=/tmp/w"},
         {"sensor=4", nullptr},
         {"stages=0", nullptr},
         {"code=12345", nullptr},
@@ -119,7 +129,9 @@ TEST(WireLog, OneLinePerReportInTheDocumentedFormat) {
         primary->write(reinterpret_cast<const uchar *>(data.constData()), 33);
         uchar ack[4];
         EXPECT_EQ(secondary->readTimeout(ack, 4, 200), 4);
-        const QByteArray get = report("8b000000000000" "74", "R8v0s1");
+        const QByteArray get = report("8b000000000000"
+                                      "74",
+                                      "R8v0s1");
         primary->sendFeatureReport(reinterpret_cast<const uchar *>(get.constData()), 9);
         uchar reply[9] = {};
         EXPECT_EQ(primary->getFeatureReport(reply, 9), 9);
@@ -128,8 +140,8 @@ TEST(WireLog, OneLinePerReportInTheDocumentedFormat) {
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromLatin1(f.readAll()).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 5);
-    const QRegularExpression shape(
-        "^\\d+ (OUT|IN) (FEATURE|OUTPUT|INPUT) [12] ([0-9a-f]{2} )*[0-9a-f]{2}( \\| plain ([0-9a-f]{2} ){7}[0-9a-f]{2})?$");
+    const QRegularExpression shape("^\\d+ (OUT|IN) (FEATURE|OUTPUT|INPUT) [12] ([0-9a-f]{2} "
+                                   ")*[0-9a-f]{2}( \\| plain ([0-9a-f]{2} ){7}[0-9a-f]{2})?$");
     for (const QString &line : lines)
         EXPECT_TRUE(shape.match(line).hasMatch()) << line.toStdString();
     EXPECT_TRUE(lines[0].contains(" OUT FEATURE 1 00 "));
@@ -148,7 +160,9 @@ TEST(Firmware, DropsFramesWithABadChecksumOrAnotherCode) {
     auto secondary = bus.open("emulated:mouse:2");
     const QByteArray bad = report("0b030000000000ff", "R8v0s1");
     primary->sendFeatureReport(reinterpret_cast<const uchar *>(bad.constData()), 9);
-    const QByteArray otherCode = report("0b03000000000" "0f1", "123456");
+    const QByteArray otherCode = report("0b03000000000"
+                                        "0f1",
+                                        "123456");
     primary->sendFeatureReport(reinterpret_cast<const uchar *>(otherCode.constData()), 9);
     uchar ack[4];
     EXPECT_EQ(secondary->readTimeout(ack, 4, 50), 0) << "no acknowledgement";
@@ -157,7 +171,9 @@ TEST(Firmware, DropsFramesWithABadChecksumOrAnotherCode) {
     bus.withDevice(EmulatedBus::Mouse, [&](VirtualDevice &d) { bad_ = d.badChecksums(); });
     EXPECT_EQ(bad_, 2);
 
-    const QByteArray good = report("0b03000000000" "0f1", "R8v0s1");
+    const QByteArray good = report("0b03000000000"
+                                   "0f1",
+                                   "R8v0s1");
     primary->sendFeatureReport(reinterpret_cast<const uchar *>(good.constData()), 9);
     EXPECT_EQ(secondary->readTimeout(ack, 4, 200), 4);
     EXPECT_EQ(bus.mouseState().dpiStage, 3);
@@ -169,7 +185,9 @@ TEST(Firmware, AcknowledgesTheFrameAndTheCompletedDataPhase) {
     EmulatedBus bus(options);
     auto primary = bus.open("emulated:mouse:1");
     auto secondary = bus.open("emulated:mouse:2");
-    const QByteArray frame = QByteArray::fromHex("00" "120140080000" "00a4");
+    const QByteArray frame = QByteArray::fromHex("00"
+                                                 "120140080000"
+                                                 "00a4");
     primary->sendFeatureReport(reinterpret_cast<const uchar *>(frame.constData()), 9);
     QByteArray data(33, '\x07');
     data[0] = 0;
