@@ -29,7 +29,7 @@ inline constexpr SetCommand kSet[] = {
 };
 
 inline constexpr ReadCommand kRead[] = {
-//   slot                             code   request bytes 1..6                  data  reply preset        out (reply bytes)     success onlymessage
+//   slot                             code   request bytes 1..6                  data  reply preset        out (reply bytes)     if ok  message
     {"hid_80H_GetFWVersion",          0x80,  {nil, nil, nil, nil, nil, nil},     0,    ReplyPreset::Zero,  outs(1, 2),           true,   "cmd Failed"},
     {"hid_82H_GetCurrentProfile",     0x82,  {nil, nil, nil, nil, nil, nil},     0,    ReplyPreset::Echo,  outs(1),              false,  "cmd Failed"},
     {"hid_83H_GetKeyboardoption",     0x83,  {nil, nil, nil, nil, nil, nil},     0,    ReplyPreset::Echo,  outs(1, 2, 3, 4),     false,  "cmd Failed"},

@@ -26,7 +26,7 @@ inline constexpr SetCommand kSet[] = {
 };
 
 inline constexpr ReadCommand kRead[] = {
-//   slot                               code   request bytes 1..6                           data              reply preset        out (reply bytes)  success onlymessage
+//   slot                               code   request bytes 1..6                           data              reply preset        out (reply bytes)  if ok  message
     {"hid_00H_GetSecrecyCode",          0x00,  {arg(0), arg(1), arg(2), arg(3), nil, nil},  0,                ReplyPreset::Zero,  outs(1, 2, 3, 4),  false,  "cmd Failed 00"},
     {"hid_81H_GetReportRate",           0x81,  {nil, nil, nil, nil, nil, nil},              0,                ReplyPreset::Echo,  outs(1),           false,  "cmd Failed"},
     {"hid_83H_GetFunctionOption",       0x83,  {nil, nil, nil, nil, nil, nil},              0,                ReplyPreset::Zero,  outs(1, 3, 4),     false,  "cmd Failed"},
