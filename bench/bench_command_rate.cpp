@@ -53,8 +53,7 @@ double measure(const Case &c, bool watch, int rounds) {
     EmulatedBus bus(options);
     Hid_Thread hid(&bus);
     const QByteArray code = (c.keyboard ? options.keyboardCode : options.mouseCode).toLatin1();
-    for (int k = 0; k < 6; ++k)
-        SecrecyCode[k + 1] = uchar(code[k]);
+    loadSecrecyCode(code.constData());
     DeviceFlags::encryption = true;
     const DeviceInfo keyboard = infoFor(VirtualKeyboard::defaultIdentity(), 0);
     const DeviceInfo mouse = infoFor(VirtualMouse::defaultIdentity(), 1);

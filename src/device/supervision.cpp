@@ -92,10 +92,8 @@ void Hid_Thread::chkDeviceIsEnCode() {
                          .toString()
                    : kDefaultCode;
     }
-    if (code.size() == 6) {
-        for (int k = 0; k < 6; ++k)
-            SecrecyCode[k + 1] = uchar(code.at(k).toLatin1());
-    }
+    if (code.size() == 6)
+        loadSecrecyCode(code.toLatin1().constData());
 
     // Seeded with whole seconds: two handshakes in the same second send the same challenge.
     QRandomGenerator generator(quint32(QDateTime::currentDateTime().toSecsSinceEpoch()));

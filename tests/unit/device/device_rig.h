@@ -49,7 +49,7 @@ inline QList<DeviceInfo> tableRecords(bool keyboardAtOne = false) {
     return keyboardAtOne ? QList<DeviceInfo>{mouse, keyboard} : QList<DeviceInfo>{keyboard, mouse};
 }
 
-inline void loadSecrecyCode(const QString &code) {
+inline void useSecrecyCode(const QString &code) {
     const QByteArray bytes = code.toLatin1();
     for (int k = 0; k < 6; ++k)
         SecrecyCode[k + 1] = k < bytes.size() ? uchar(bytes[k]) : uchar(0);
@@ -78,7 +78,7 @@ struct DeviceRig {
                        bool keyboardCurrent = false)
         : bus(options), hid(&bus) {
         resetDeviceFlags(options.cipher);
-        loadSecrecyCode(keyboardCurrent ? options.keyboardCode : options.mouseCode);
+        useSecrecyCode(keyboardCurrent ? options.keyboardCode : options.mouseCode);
         hid.updateDeviceList(tableRecords(keyboardCurrent));
     }
     ~DeviceRig() { hid.waitForTransfers(); }

@@ -101,7 +101,7 @@ TEST_F(Handshake, OnlyASixCharacterCodeIsLoaded) {
     DeviceRig rig;
     AppConfig config("[common]\nsCode1=R8v0s\n");
     attach(rig, config);
-    loadSecrecyCode("R8v0s1"); // an earlier handshake loaded the right code
+    useSecrecyCode("R8v0s1"); // an earlier handshake loaded the right code
     rig.hid.chkDeviceIsEnCode();
     EXPECT_TRUE(DeviceFlags::connected) << "the five-character code left the bytes alone";
 }
