@@ -102,11 +102,12 @@ void Hid_Thread::chkDeviceIsEnCode() {
         c = uchar(generator.generate() & 0xFF);
 
     uchar answer[4] = {challenge[0], challenge[1], challenge[2], challenge[3]};
-    // The same as hid_00H_GetSecrecyCode, but it must know whether the command got through.
-    const bool sent =
+    // The same as hid_00H_GetSecrecyCode, but it must know whether the read worked: a failed
+    // read yields zeros, which would pass against an all-zero challenge.
+    const bool answered =
         runRead(rowFor(MouseCommands::kRead, 0x00), {answer[0], answer[1], answer[2], answer[3]},
-                {&answer[0], &answer[1], &answer[2], &answer[3]}) != ReadOutcome::Busy;
-    if (sent && std::equal(answer, answer + 4, challenge)) {
+                {&answer[0], &answer[1], &answer[2], &answer[3]}) == ReadOutcome::Done;
+    if (answered && std::equal(answer, answer + 4, challenge)) {
         qDebug("Device Connect");
         DeviceFlags::connected.store(true, std::memory_order_release);
         return;
