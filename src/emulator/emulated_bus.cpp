@@ -9,7 +9,8 @@
 class EmulatedHandle : public HidDevice {
 public:
     EmulatedHandle(EmulatedBus *bus, EmulatedBus::Slot *slot, int iface)
-        : m_bus(bus), m_slot(slot), m_iface(iface), m_generation(slot->generation) {}
+        : m_bus(bus), m_slot(slot), m_iface(iface), m_generation(slot->generation),
+          m_openedAt(bus->m_clock.elapsed()) {}
 
     int sendFeatureReport(const unsigned char *data, size_t length) override {
         slowDown();
@@ -60,7 +61,7 @@ public:
                 return -1;
             const qint64 now = m_bus->m_clock.elapsed();
             QByteArray report;
-            if (m_slot->device->takeInput(m_iface, now, &report)) {
+            if (m_slot->device->takeInput(m_iface, now, &report, m_openedAt)) {
                 const int n = std::min(int(length), int(report.size()));
                 std::memcpy(data, report.constData(), size_t(n));
                 m_bus->record(WireRecord::In, WireRecord::Input, m_iface, report.left(n));
@@ -102,6 +103,7 @@ private:
     EmulatedBus::Slot *m_slot;
     int m_iface;
     int m_generation;
+    qint64 m_openedAt;
 };
 
 EmulatedBus::EmulatedBus(const EmulatorOptions &options) : m_options(options) {

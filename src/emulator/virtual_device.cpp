@@ -160,8 +160,10 @@ qint64 VirtualDevice::nextInputDue(int iface) const {
     return queue.empty() ? -1 : queue.front().dueMs;
 }
 
-bool VirtualDevice::takeInput(int iface, qint64 nowMs, QByteArray *report) {
+bool VirtualDevice::takeInput(int iface, qint64 nowMs, QByteArray *report, qint64 listeningSince) {
     std::deque<PendingInput> &queue = m_inputs[iface == 2 ? 1 : 0];
+    while (iface == 2 && !queue.empty() && queue.front().dueMs < listeningSince)
+        queue.pop_front();
     if (queue.empty() || queue.front().dueMs > nowMs)
         return false;
     *report = queue.front().report;

@@ -48,8 +48,10 @@ public:
     bool getFeature(QByteArray *report, QByteArray *plain);
     // An output report (report ID first) of the data phase.
     void output(const uchar *report, size_t length, qint64 nowMs);
-    // The next input report of an interface, when one is due by `nowMs`.
-    bool takeInput(int iface, qint64 nowMs, QByteArray *report);
+    // The next input report of an interface, when one is due by `nowMs`. Acknowledgements
+    // are events: those that came before `listeningSince` (when the reader opened the
+    // interface) reached nobody and are dropped, as hidraw drops reports no one reads.
+    bool takeInput(int iface, qint64 nowMs, QByteArray *report, qint64 listeningSince = 0);
     // When the next input report of an interface becomes due; -1 when none is queued.
     qint64 nextInputDue(int iface) const;
 

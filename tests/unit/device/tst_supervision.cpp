@@ -83,6 +83,20 @@ TEST_F(Handshake, AnotherCodeWarnsAndCloses) {
     EXPECT_EQ(owner.closeRequests, 1);
 }
 
+TEST_F(Handshake, GarbageOrNoAnswerIsRefused) {
+    for (const EmulatorFault fault : {EmulatorFault::Garbage, EmulatorFault::NoAnswer}) {
+        DeviceRig rig;
+        rig.bus.setFault(fault);
+        AppConfig config("[common]\nsCode1=R8v0s1\n");
+        attach(rig, config);
+        owner.dialogs.boxes.clear();
+        rig.hid.chkDeviceIsEnCode();
+        EXPECT_FALSE(DeviceFlags::connected);
+        ASSERT_EQ(owner.dialogs.boxes.size(), 1);
+        EXPECT_EQ(owner.dialogs.boxes[0].text, "Can not detect R8 !");
+    }
+}
+
 TEST_F(Handshake, WithoutAConfiguredCodeTheDefaultIsUsed) {
     EmulatorOptions options;
     options.mouseCode = "482915";

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -198,6 +199,23 @@ TEST(Firmware, AcknowledgesTheFrameAndTheCompletedDataPhase) {
     primary->write(reinterpret_cast<const uchar *>(data.constData()), 33);
     EXPECT_EQ(secondary->readTimeout(ack, 4, 200), 4);
     EXPECT_EQ(bus.mouseState().keyMatrix[63], 7);
+}
+
+TEST(Firmware, AnAcknowledgementNobodyListensForIsLost) {
+    EmulatorOptions options;
+    options.ackDelayMs = 0;
+    EmulatedBus bus(options);
+    auto primary = bus.open("emulated:mouse:1");
+    const QByteArray set = report("0b03000000000"
+                                  "0f1",
+                                  "R8v0s1");
+    primary->sendFeatureReport(reinterpret_cast<const uchar *>(set.constData()), 9);
+    QThread::msleep(5);
+    auto late = bus.open("emulated:mouse:2");
+    uchar ack[4];
+    EXPECT_EQ(late->readTimeout(ack, 4, 50), 0);
+    primary->sendFeatureReport(reinterpret_cast<const uchar *>(set.constData()), 9);
+    EXPECT_EQ(late->readTimeout(ack, 4, 50), 4) << "one that comes while it is open arrives";
 }
 
 TEST(Firmware, OptionsShapeTheMouse) {
