@@ -131,7 +131,7 @@ public slots:
     void hid_92H_GetUserPicture(uchar index, uchar *src512);
     void hid_94H_GetColor(uchar index, uchar &rValue, uchar &gValue, uchar &bValue);
 
-public:
+private:
     enum class ReadOutcome { Busy, Failed, Done };
 
     // The two command patterns. `n` is the data length when the row leaves it to the slot.
@@ -141,7 +141,6 @@ public:
                         std::initializer_list<uchar *> outs, uchar *block = nullptr,
                         int n = kLengthFromSlot);
 
-private:
     std::shared_ptr<DeviceEntry> entryAt(int index) const;
     QString pathOf(const DeviceEntry &entry, bool primary) const;
     void clearPath(DeviceEntry &entry, bool primary);

@@ -132,6 +132,7 @@ TEST(Transport, ADeviceThatVanishesMidTransferFailsThatTransferOnly) {
 
 TEST(Transport, ReplacingTheListDuringTransfersIsSafe) {
     DeviceRig rig(optionsWith(true, true), true);
+    rig.hid.startWatch(1); // the watch reads the list too
     std::atomic<bool> stop{false};
     std::thread checker([&] {
         while (!stop) {
@@ -147,6 +148,8 @@ TEST(Transport, ReplacingTheListDuringTransfersIsSafe) {
     stop = true;
     checker.join();
     EXPECT_EQ(back, block);
+    EXPECT_TRUE(rig.hid.isWatchRunning());
+    rig.hid.stopWatch();
 }
 
 // ---- the command layer
