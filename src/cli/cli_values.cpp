@@ -13,11 +13,12 @@ std::optional<int> integer(const QString &text, int low, int high, const QString
     bool ok = false;
     const int value = text.trimmed().toInt(&ok, 10);
     if (!ok || value < low || value > high) {
-        *error = Status::badInput(QStringLiteral("%1 must be a whole number from %2 to %3, not '%4'")
-                                      .arg(what)
-                                      .arg(low)
-                                      .arg(high)
-                                      .arg(text));
+        *error =
+            Status::badInput(QStringLiteral("%1 must be a whole number from %2 to %3, not '%4'")
+                                 .arg(what)
+                                 .arg(low)
+                                 .arg(high)
+                                 .arg(text));
         return std::nullopt;
     }
     return value;
@@ -79,8 +80,9 @@ std::optional<Colour> colour(const QString &text, Status *error) {
     QStringList names;
     for (const FixedColors::Colour &f : fixed)
         names.append(QLatin1String(f.name));
-    *error = Status::badInput(QStringLiteral("colour '%1' is neither R,G,B nor #RRGGBB nor one of: %2")
-                                  .arg(text, names.join(QStringLiteral(", "))));
+    *error =
+        Status::badInput(QStringLiteral("colour '%1' is neither R,G,B nor #RRGGBB nor one of: %2")
+                             .arg(text, names.join(QStringLiteral(", "))));
     return std::nullopt;
 }
 

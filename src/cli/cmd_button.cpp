@@ -52,7 +52,7 @@ QList<Record> storedMatrix(Cli &cli) {
 
 struct Choice {
     Record record{};
-    QString macro;      // a macro to bind, when the choice is MACRO
+    QString macro; // a macro to bind, when the choice is MACRO
     int playMode = 0;
     std::optional<int> times;
     bool factory = false; // the factory record of the key
@@ -80,7 +80,8 @@ Status parseChoice(Cli &cli, Arguments &args, Choice *choice) {
         choice->record = KeyFunctions::keyboardKey(*code);
     } else if (function == QLatin1String("combo")) {
         if (args.size() < 2 || args.size() > 3)
-            return Status::badInput(QStringLiteral("usage: button N combo MODIFIER|none KEY [KEY2]"));
+            return Status::badInput(
+                QStringLiteral("usage: button N combo MODIFIER|none KEY [KEY2]"));
         const QString modifier = args.takeFirst();
         unsigned char bits = 0;
         if (CliValues::squash(modifier) != QLatin1String("none")) {
@@ -90,9 +91,10 @@ Status parseChoice(Cli &cli, Arguments &args, Choice *choice) {
                     bits = uchar(1u << k);
             }
             if (!bits)
-                return Status::badInput(QStringLiteral("unknown modifier '%1': choose none, lctrl, lshift, "
-                                                       "lalt, lwin, rctrl, rshift, ralt or rwin")
-                                            .arg(modifier));
+                return Status::badInput(
+                    QStringLiteral("unknown modifier '%1': choose none, lctrl, lshift, "
+                                   "lalt, lwin, rctrl, rshift, ralt or rwin")
+                        .arg(modifier));
         }
         const auto key1 = CliValues::keyName(args.takeFirst(), &error);
         if (!key1)
@@ -135,7 +137,8 @@ Status parseChoice(Cli &cli, Arguments &args, Choice *choice) {
         choice->record = KeyFunctions::media(it->usage);
     } else if (function == QLatin1String("macro")) {
         if (args.size() != 1)
-            return Status::badInput(QStringLiteral("usage: button N macro NAME [--mode normal|repeat|hold] [--times N]"));
+            return Status::badInput(QStringLiteral(
+                "usage: button N macro NAME [--mode normal|repeat|hold] [--times N]"));
         choice->macro = args.takeFirst();
         if (!cli.macroFiles().exists(choice->macro))
             return Status::badInput(QStringLiteral("no macro named '%1'").arg(choice->macro));
@@ -145,19 +148,23 @@ Status parseChoice(Cli &cli, Arguments &args, Choice *choice) {
                                    [&](const auto &row) { return m == QLatin1String(row.first); });
             if (it == kPlayModes.end())
                 return Status::badInput(
-                    QStringLiteral("unknown play mode '%1': choose normal, repeat or hold").arg(modeText));
+                    QStringLiteral("unknown play mode '%1': choose normal, repeat or hold")
+                        .arg(modeText));
             choice->playMode = it->second;
         }
         if (hasTimes) {
             if (choice->playMode != 0)
                 return Status::badInput(QStringLiteral("--times goes with --mode normal only"));
-            choice->times = CliValues::integer(timesText, 0, 65535, QStringLiteral("--times"), &error);
+            choice->times =
+                CliValues::integer(timesText, 0, 65535, QStringLiteral("--times"), &error);
             if (!choice->times)
                 return error;
         }
     } else if (function == QLatin1String("fire")) {
         if (args.size() != 1)
-            return Status::badInput(QStringLiteral("usage: button N fire left|right|middle|backward|forward|KEY [--speed 0..7] [--shots 0..255]"));
+            return Status::badInput(
+                QStringLiteral("usage: button N fire left|right|middle|backward|forward|KEY "
+                               "[--speed 0..7] [--shots 0..255]"));
         const QString what = args.takeFirst();
         unsigned char code = 0;
         const QList<const char *> buttons = {"left", "right", "middle", "backward", "forward"};
@@ -193,7 +200,8 @@ Status parseChoice(Cli &cli, Arguments &args, Choice *choice) {
         return Status::badInput(
             function.isEmpty()
                 ? QStringLiteral("usage: button N key|combo|mouse|media|macro|fire|led|default ...")
-                : QStringLiteral("unknown button function '%1' (key, combo, mouse, media, macro, fire, led, default)")
+                : QStringLiteral("unknown button function '%1' (key, combo, mouse, media, macro, "
+                                 "fire, led, default)")
                       .arg(function));
     }
     return expectNoMore(args);
@@ -239,8 +247,9 @@ QString describeKeyRecord(const Record &r, const MacroFiles &macros, int deviceT
             for (int k = 0; k < 8; ++k)
                 if (r[1] & (1 << k))
                     mods.append(QLatin1String(KeyFunctions::modifierNames()[k]));
-            QString text = QStringLiteral("combo %1 + %2")
-                               .arg(mods.isEmpty() ? QStringLiteral("none") : mods.join('+'), keyNameOf(r[2]));
+            QString text =
+                QStringLiteral("combo %1 + %2")
+                    .arg(mods.isEmpty() ? QStringLiteral("none") : mods.join('+'), keyNameOf(r[2]));
             if (r[3])
                 text += QStringLiteral(" + ") + keyNameOf(r[3]);
             return text;
@@ -262,12 +271,14 @@ QString describeKeyRecord(const Record &r, const MacroFiles &macros, int deviceT
                 name = file;
         }
         const char *modes[] = {"normal", "repeat", "hold"};
-        return QStringLiteral("macro %1 (%2)").arg(name, QLatin1String(r[1] < 3 ? modes[r[1]] : "?"));
+        return QStringLiteral("macro %1 (%2)")
+            .arg(name, QLatin1String(r[1] < 3 ? modes[r[1]] : "?"));
     }
     case 0x0A: {
-        const QString what = r[1] >= 0xF0 && r[1] <= 0xF4
-                                 ? QStringList{"left", "right", "middle", "backward", "forward"}[r[1] - 0xF0]
-                                 : keyNameOf(r[1]);
+        const QString what =
+            r[1] >= 0xF0 && r[1] <= 0xF4
+                ? QStringList{"left", "right", "middle", "backward", "forward"}[r[1] - 0xF0]
+                : keyNameOf(r[1]);
         const int speed = 7 - int(qRound((qMax(int(r[2]), 10) - 10) / 35.0));
         return QStringLiteral("fire %1 speed %2 shots %3").arg(what).arg(speed).arg(r[3]);
     }
@@ -285,9 +296,11 @@ QString describeKeyRecord(const Record &r, const MacroFiles &macros, int deviceT
 
 Status runButton(Cli &cli, Arguments &args) {
     if (args.size() < 2)
-        return Status::badInput(QStringLiteral("usage: button N key|combo|mouse|media|macro|fire|led|default ..."));
+        return Status::badInput(
+            QStringLiteral("usage: button N key|combo|mouse|media|macro|fire|led|default ..."));
     Status error;
-    const auto button = CliValues::integer(args.takeFirst(), 1, kKeys, QStringLiteral("button number"), &error);
+    const auto button =
+        CliValues::integer(args.takeFirst(), 1, kKeys, QStringLiteral("button number"), &error);
     if (!button)
         return error;
     const int keyId = *button - 1;
@@ -309,11 +322,11 @@ Status runButton(Cli &cli, Arguments &args) {
         for (const Record &r : matrix)
             lefts += KeyFunctions::isLeftButton(r) ? 1 : 0;
         const bool staysLeft = choice.macro.isEmpty() && KeyFunctions::isLeftButton(choice.record);
-        if (lefts <= 1 && !staysLeft &&
-            !cli.mouse().confirmLeftButtonRemoval(QStringList()))
-            return Status::badInput(QStringLiteral("button %1 is the only left button; repeat with --yes to "
-                                                   "reassign it")
-                                        .arg(*button));
+        if (lefts <= 1 && !staysLeft && !cli.mouse().confirmLeftButtonRemoval(QStringList()))
+            return Status::badInput(
+                QStringLiteral("button %1 is the only left button; repeat with --yes to "
+                               "reassign it")
+                    .arg(*button));
     }
 
     if (Status s = cli.needDevice(); !s.ok())
@@ -321,7 +334,8 @@ Status runButton(Cli &cli, Arguments &args) {
 
     if (!choice.macro.isEmpty()) {
         // The page's macro choice: the macro keeps its slot, or takes the lowest free one.
-        const QVariantList config = cli.macroFiles().loadMacroIniConfig(choice.macro, cli.deviceType());
+        const QVariantList config =
+            cli.macroFiles().loadMacroIniConfig(choice.macro, cli.deviceType());
         if (config.size() != 2)
             return Status::badInput(QStringLiteral("no macro named '%1'").arg(choice.macro));
         int slot = config[0].toInt();
@@ -334,7 +348,8 @@ Status runButton(Cli &cli, Arguments &args) {
                     slot = s;
             }
             if (slot < 0)
-                return Status::badInput(QStringLiteral("all %1 macro slots are in use").arg(kMacroSlots));
+                return Status::badInput(
+                    QStringLiteral("all %1 macro slots are in use").arg(kMacroSlots));
         }
         cli.macroFiles().setMacroIniConfig(choice.macro, {slot, times}, cli.deviceType());
         cli.macroLibrary().setMouseMacroKey(slot + 1, choice.macro, cli.deviceType());
@@ -357,7 +372,8 @@ Status runButton(Cli &cli, Arguments &args) {
     const Record &r = choice.record;
     cli.report().set(QStringLiteral("profile"), cli.profiles().currentIndex() + 1);
     cli.report().set(QStringLiteral("button"), *button);
-    cli.report().set(QStringLiteral("function"), describeKeyRecord(r, cli.macroFiles(), cli.deviceType()));
+    cli.report().set(QStringLiteral("function"),
+                     describeKeyRecord(r, cli.macroFiles(), cli.deviceType()));
     cli.report().set(QStringLiteral("record"), QJsonArray{r[0], r[1], r[2], r[3]});
     return Status::done();
 }

@@ -20,8 +20,8 @@ Status runInfo(Cli &cli, Arguments &args) {
     Report &r = cli.report();
     r.set(QStringLiteral("product"), mouse.name);
     r.set(QStringLiteral("interfaces"), QJsonArray{mouse.primaryPath, mouse.secondaryPath});
-    r.set(QStringLiteral("handshake"), device.isDemo() ? QStringLiteral("demo mode")
-                                                       : QStringLiteral("passed"));
+    r.set(QStringLiteral("handshake"),
+          device.isDemo() ? QStringLiteral("demo mode") : QStringLiteral("passed"));
     const int sensor = cli.mouse().sensorType();
     r.set(QStringLiteral("sensorType"), sensor);
     r.set(QStringLiteral("sensor"), QLatin1String(DpiTable::sensorName(sensor)));
@@ -29,8 +29,8 @@ Status runInfo(Cli &cli, Arguments &args) {
     r.set(QStringLiteral("logoLed"), cli.mouse().isLogoLedWorking());
     r.set(QStringLiteral("profile"), cli.profiles().currentIndex() + 1);
 
-    const QJsonObject keyboard = device.isDemo() ? QJsonObject()
-                                                 : probeKeyboard(device.bus(), cli.appConfig().settings());
+    const QJsonObject keyboard =
+        device.isDemo() ? QJsonObject() : probeKeyboard(device.bus(), cli.appConfig().settings());
     if (keyboard.isEmpty())
         r.set(QStringLiteral("keyboard"), QStringLiteral("not found"));
     else

@@ -20,15 +20,16 @@ Status runLang(Cli &cli, Arguments &args) {
             const QString code = it.value().toString();
             const bool passes = LanguageFile::read(catalog.filePath(code)).passesCheck();
             all.append(QJsonObject{{"name", it.key()}, {"code", code}, {"checksumOk", passes}});
-            cli.report().addLine(QStringLiteral("%1\t%2%3").arg(code, it.key(),
-                                                                passes ? "" : "  (checksum wrong)"));
+            cli.report().addLine(
+                QStringLiteral("%1\t%2%3").arg(code, it.key(), passes ? "" : "  (checksum wrong)"));
         }
         cli.report().set(QStringLiteral("languages"), all);
         return Status::done();
     }
     if (verb != QLatin1String("check") && verb != QLatin1String("stamp"))
-        return Status::badInput(verb.isEmpty() ? QStringLiteral("usage: lang list|check FILE|stamp FILE")
-                                               : QStringLiteral("unknown lang command '%1'").arg(verb));
+        return Status::badInput(verb.isEmpty()
+                                    ? QStringLiteral("usage: lang list|check FILE|stamp FILE")
+                                    : QStringLiteral("unknown lang command '%1'").arg(verb));
     if (args.isEmpty())
         return Status::badInput(QStringLiteral("usage: lang %1 FILE").arg(verb));
     const QString argument = args.takeFirst();
@@ -56,8 +57,9 @@ Status runLang(Cli &cli, Arguments &args) {
     cli.report().set(QStringLiteral("expected"), file.expectedChecksum());
     cli.report().set(QStringLiteral("checksumOk"), file.passesCheck());
     if (!file.passesCheck())
-        return Status::badInput(QStringLiteral("%1: font/cs is '%2', its strings need '%3' (device transfers "
-                                               "stop while this language is chosen)")
-                                    .arg(argument, file.storedChecksum, file.expectedChecksum()));
+        return Status::badInput(
+            QStringLiteral("%1: font/cs is '%2', its strings need '%3' (device transfers "
+                           "stop while this language is chosen)")
+                .arg(argument, file.storedChecksum, file.expectedChecksum()));
     return Status::done();
 }

@@ -31,7 +31,8 @@ const LightingTable::Effect *effectNamed(const QString &text) {
 QString effectNames() {
     QStringList names;
     for (const LightingTable::Effect &e : LightingTable::effects())
-        names.append(QString::fromLatin1(e.name).toLower().replace(QLatin1Char(' '), QLatin1Char('-')));
+        names.append(
+            QString::fromLatin1(e.name).toLower().replace(QLatin1Char(' '), QLatin1Char('-')));
     return names.join(QStringLiteral(", "));
 }
 
@@ -42,7 +43,8 @@ Status runLight(Cli &cli, Arguments &args) {
     const QString brightnessText = args.takeOption(QStringLiteral("--brightness"), &hasBrightness);
     const QString speedText = args.takeOption(QStringLiteral("--speed"), &hasSpeed);
     if (args.size() < 1)
-        return Status::badInput(QStringLiteral("usage: light EFFECT|off [--brightness B] [--speed S]"));
+        return Status::badInput(
+            QStringLiteral("usage: light EFFECT|off [--brightness B] [--speed S]"));
     const QString name = args.takeFirst();
     if (Status s = expectNoMore(args); !s.ok())
         return s;
@@ -50,7 +52,8 @@ Status runLight(Cli &cli, Arguments &args) {
     const LightingTable::Effect *effect = off ? nullptr : effectNamed(name);
     if (!off && !effect)
         return Status::badInput(
-            QStringLiteral("unknown lighting effect '%1': choose off or one of %2").arg(name, effectNames()));
+            QStringLiteral("unknown lighting effect '%1': choose off or one of %2")
+                .arg(name, effectNames()));
 
     Status error;
     std::optional<int> brightness, speed;
@@ -60,7 +63,8 @@ Status runLight(Cli &cli, Arguments &args) {
         if (!brightness)
             return error;
         if (effect && !effect->brightness)
-            return Status::badInput(QStringLiteral("%1 has no brightness setting").arg(QLatin1String(effect->name)));
+            return Status::badInput(
+                QStringLiteral("%1 has no brightness setting").arg(QLatin1String(effect->name)));
     }
     if (hasSpeed) {
         speed = CliValues::integer(speedText, 0, LightingTable::kPositions - 1,
@@ -68,7 +72,8 @@ Status runLight(Cli &cli, Arguments &args) {
         if (!speed)
             return error;
         if (effect && !effect->speed)
-            return Status::badInput(QStringLiteral("%1 has no speed setting").arg(QLatin1String(effect->name)));
+            return Status::badInput(
+                QStringLiteral("%1 has no speed setting").arg(QLatin1String(effect->name)));
     }
 
     // Positions not given keep what the profile holds, as the page shows them.
@@ -115,7 +120,8 @@ Status runPalette(Cli &cli, Arguments &args) {
         if (args.size() != 1)
             return Status::badInput(QStringLiteral("usage: palette --index N COLOUR"));
     } else if (args.size() != kPaletteCells) {
-        return Status::badInput(QStringLiteral("usage: palette C1 C2 C3 C4 C5 C6 C7 C8 (or --index N COLOUR)"));
+        return Status::badInput(
+            QStringLiteral("usage: palette C1 C2 C3 C4 C5 C6 C7 C8 (or --index N COLOUR)"));
     }
     QList<CliValues::Colour> colours;
     for (const QString &word : args.words()) {
@@ -145,7 +151,8 @@ Status runPalette(Cli &cli, Arguments &args) {
     cli.mouse().setStageColors(0, list);
     QJsonArray shown;
     for (int i = 0; i < kPaletteCells; ++i)
-        shown.append(QStringLiteral("%1,%2,%3").arg(rgb[3 * i]).arg(rgb[3 * i + 1]).arg(rgb[3 * i + 2]));
+        shown.append(
+            QStringLiteral("%1,%2,%3").arg(rgb[3 * i]).arg(rgb[3 * i + 1]).arg(rgb[3 * i + 2]));
     cli.report().set(QStringLiteral("profile"), cli.profiles().currentIndex() + 1);
     cli.report().set(QStringLiteral("palette"), shown);
     return Status::done();

@@ -69,11 +69,13 @@ Status macroCreate(Cli &cli, Arguments &args) {
         if (cli.macroFiles().filePath(wanted).isEmpty())
             return Status::badInput(QStringLiteral("'%1' cannot be a macro name").arg(wanted));
         if (cli.macroFiles().exists(wanted))
-            return Status::badInput(QStringLiteral("a macro named '%1' exists already").arg(wanted));
+            return Status::badInput(
+                QStringLiteral("a macro named '%1' exists already").arg(wanted));
     }
     const QString name = cli.macroFiles().createMacroIni();
     if (name.isEmpty())
-        return Status::badInput(QStringLiteral("cannot write in %1").arg(cli.macroFiles().folder()));
+        return Status::badInput(
+            QStringLiteral("cannot write in %1").arg(cli.macroFiles().folder()));
     if (!wanted.isEmpty() && !cli.macroFiles().renameMacroIniFile(name, wanted)) {
         cli.macroFiles().deleteMacroIni(name);
         return Status::badInput(QStringLiteral("cannot create the macro '%1'").arg(wanted));
@@ -98,8 +100,8 @@ Status macroShow(Cli &cli, const QString &name) {
     cli.report().set(QStringLiteral("actions"), readable);
     cli.report().set(QStringLiteral("storedLines"), stored);
     cli.report().addLine(QStringLiteral("name: %1").arg(name));
-    cli.report().addLine(QStringLiteral("slot: %1").arg(slot >= 0 ? QString::number(slot + 1)
-                                                                  : QStringLiteral("none")));
+    cli.report().addLine(QStringLiteral("slot: %1")
+                             .arg(slot >= 0 ? QString::number(slot + 1) : QStringLiteral("none")));
     cli.report().addLine(QStringLiteral("repeat: %1").arg(cli.macroFiles().repeatCount(name)));
     for (const QJsonValue &line : readable)
         cli.report().addLine(QStringLiteral("  ") + line.toString());
@@ -138,7 +140,8 @@ Status macroImport(Cli &cli, const QString &name, const QString &fileArgument) {
     if (!QFileInfo(source).isFile() || !QFileInfo(source).isReadable())
         return Status::badInput(QStringLiteral("cannot read '%1'").arg(fileArgument));
     if (!cli.macroFiles().importFile(name, source))
-        return Status::badInput(QStringLiteral("cannot import '%1' into '%2'").arg(fileArgument, name));
+        return Status::badInput(
+            QStringLiteral("cannot import '%1' into '%2'").arg(fileArgument, name));
     cli.report().set(QStringLiteral("imported"), name);
     cli.report().set(QStringLiteral("from"), source);
     return Status::done();
@@ -160,8 +163,9 @@ Status macroEncode(Cli &cli, const QString &name) {
         return s;
     // The very buffer the mouse slot would receive, repeat count included.
     QByteArray slot;
-    MacroLibrary library(cli.macroFiles(), &cli.dialogs(),
-                         [&slot](MacroSlotCommand, uchar, const QByteArray &buffer) { slot = buffer; });
+    MacroLibrary library(
+        cli.macroFiles(), &cli.dialogs(),
+        [&slot](MacroSlotCommand, uchar, const QByteArray &buffer) { slot = buffer; });
     library.setMouseMacroKey(1, name, cli.deviceType());
     const QList<uchar> encoded = macroIncode(cli.macroFiles().loadMacroIni(name), cli.deviceType());
     QJsonArray bytes;
@@ -171,7 +175,8 @@ Status macroEncode(Cli &cli, const QString &name) {
     cli.report().set(QStringLiteral("encodedLength"), int(encoded.size()));
     cli.report().set(QStringLiteral("slotBytes"), bytes);
     cli.report().addLine(QStringLiteral("name: %1").arg(name));
-    cli.report().addLine(QStringLiteral("encoded length: %1 of %2 bytes").arg(encoded.size()).arg(slot.size()));
+    cli.report().addLine(
+        QStringLiteral("encoded length: %1 of %2 bytes").arg(encoded.size()).arg(slot.size()));
     // Up to the end mark and a little beyond: the rest of the slot is zero.
     int used = int(qMin<qsizetype>(encoded.size(), slot.size()));
     for (int at = 0; at < used; at += 16)
@@ -193,7 +198,8 @@ Status runMacro(Cli &cli, Arguments &args) {
     if (verb == QLatin1String("bind")) {
         // The same as "button N macro NAME ...".
         if (args.size() < 2)
-            return Status::badInput(QStringLiteral("usage: macro bind BUTTON NAME [--mode normal|repeat|hold] [--times N]"));
+            return Status::badInput(QStringLiteral(
+                "usage: macro bind BUTTON NAME [--mode normal|repeat|hold] [--times N]"));
         QStringList words = args.words();
         words.insert(1, QStringLiteral("macro"));
         Arguments buttonArgs(words);
@@ -204,9 +210,10 @@ Status runMacro(Cli &cli, Arguments &args) {
                           ? 2
                           : 1;
     if (verb != QLatin1String("show") && verb != QLatin1String("encode") && needs == 1)
-        return Status::badInput(verb.isEmpty()
-                                    ? QStringLiteral("usage: macro list|create|show|set|import|export|encode|bind ...")
-                                    : QStringLiteral("unknown macro command '%1'").arg(verb));
+        return Status::badInput(
+            verb.isEmpty()
+                ? QStringLiteral("usage: macro list|create|show|set|import|export|encode|bind ...")
+                : QStringLiteral("unknown macro command '%1'").arg(verb));
     if (args.size() < needs)
         return Status::badInput(needs == 2 ? QStringLiteral("usage: macro %1 NAME FILE").arg(verb)
                                            : QStringLiteral("usage: macro %1 NAME").arg(verb));

@@ -34,7 +34,8 @@ private:
 
 Status runPointer(Cli &cli, Arguments &args) {
     if (args.size() < 2)
-        return Status::badInput(QStringLiteral("usage: pointer speed|lines|double-click N (0..10)"));
+        return Status::badInput(
+            QStringLiteral("usage: pointer speed|lines|double-click N (0..10)"));
     const QString what = args.takeFirst();
     Status error;
     const auto position = CliValues::integer(args.takeFirst(), 0, 10, QStringLiteral("N"), &error);
@@ -66,8 +67,10 @@ Status runPointer(Cli &cli, Arguments &args) {
     cli.report().set(QStringLiteral("systemValue"), systemValue);
     cli.report().set(QStringLiteral("systemAccepted"), observed.lastAccepted);
     if (!observed.lastAccepted)
-        cli.report().warn(QStringLiteral("the system did not take the %1 setting; it is stored in the profile only")
-                              .arg(what));
+        cli.report().warn(
+            QStringLiteral(
+                "the system did not take the %1 setting; it is stored in the profile only")
+                .arg(what));
     return Status::done();
 }
 

@@ -26,16 +26,23 @@ QJsonArray ints(const QVariantList &list) {
 QJsonArray rgbTriples(const QVariantList &list) {
     QJsonArray a;
     for (int i = 0; i + 2 < list.size(); i += 3)
-        a.append(QStringLiteral("%1,%2,%3").arg(list[i].toInt()).arg(list[i + 1].toInt()).arg(list[i + 2].toInt()));
+        a.append(QStringLiteral("%1,%2,%3")
+                     .arg(list[i].toInt())
+                     .arg(list[i + 1].toInt())
+                     .arg(list[i + 2].toInt()));
     return a;
 }
 
 int rateHz(int code) {
     switch (code) {
-    case 8: return 125;
-    case 4: return 250;
-    case 2: return 500;
-    default: return 1000; // the page shows 1000 Hz for 1 and for anything it cannot place
+    case 8:
+        return 125;
+    case 4:
+        return 250;
+    case 2:
+        return 500;
+    default:
+        return 1000; // the page shows 1000 Hz for 1 and for anything it cannot place
     }
 }
 
@@ -46,7 +53,8 @@ Status profileShow(Cli &cli, int index) {
     auto list = [p](const char *key) { return settingsList(p->value(QLatin1String(key))); };
     r.set(QStringLiteral("profile"), profileName(index));
     r.set(QStringLiteral("current"), index == cli.profiles().currentIndex());
-    r.set(QStringLiteral("file"), QFileInfo(cli.profiles().profileFileName(index)).absoluteFilePath());
+    r.set(QStringLiteral("file"),
+          QFileInfo(cli.profiles().profileFileName(index)).absoluteFilePath());
     if (p->contains(QStringLiteral("sensor/reportRate_R8"))) {
         const int code = p->value(QStringLiteral("sensor/reportRate_R8")).toInt();
         r.set(QStringLiteral("reportRate"), rateHz(code));
@@ -74,7 +82,8 @@ Status profileShow(Cli &cli, int index) {
     const QVariantList effect = list("color_R8/ledEffect");
     if (effect.size() == 3) {
         const LightingTable::Effect *e = LightingTable::effect(effect[0].toInt() + 1);
-        r.set(QStringLiteral("lightEffect"), e ? QString::fromLatin1(e->name) : effect[0].toString());
+        r.set(QStringLiteral("lightEffect"),
+              e ? QString::fromLatin1(e->name) : effect[0].toString());
         r.set(QStringLiteral("lightBrightness"), effect[1].toInt());
         r.set(QStringLiteral("lightSpeed"), effect[2].toInt());
     }
@@ -93,15 +102,24 @@ Status profileShow(Cli &cli, int index) {
         KeyFunctions::Record rec{};
         for (int k = 0; k < 4 && k < e.size(); ++k)
             rec[size_t(k)] = uchar(e[k].toInt() & 0xFF);
-        r.set(QStringLiteral("button%1").arg(n + 1), describeKeyRecord(rec, cli.macroFiles(), cli.deviceType()));
+        r.set(QStringLiteral("button%1").arg(n + 1),
+              describeKeyRecord(rec, cli.macroFiles(), cli.deviceType()));
     }
     if (p->contains(QStringLiteral("keydefine_R8/scrollswap")))
-        r.set(QStringLiteral("scrollSwap"), p->value(QStringLiteral("keydefine_R8/scrollswap")).toBool());
+        r.set(QStringLiteral("scrollSwap"),
+              p->value(QStringLiteral("keydefine_R8/scrollswap")).toBool());
     // Whatever else the file holds (the keyboard's keys, keys of other programs), as stored.
-    static const QStringList known = {
-        "sensor/reportRate_R8", "sensor/dpi_R8", "sensor/stage_R8", "color_R8/type0",
-        "color_R8/type1", "color_R8/type2", "color_R8/ledEffect", "sensor/cursorSpeed_R8",
-        "sensor/verticalScrollLines_R8", "sensor/doubleClickSpeed_R8", "keydefine_R8/scrollswap"};
+    static const QStringList known = {"sensor/reportRate_R8",
+                                      "sensor/dpi_R8",
+                                      "sensor/stage_R8",
+                                      "color_R8/type0",
+                                      "color_R8/type1",
+                                      "color_R8/type2",
+                                      "color_R8/ledEffect",
+                                      "sensor/cursorSpeed_R8",
+                                      "sensor/verticalScrollLines_R8",
+                                      "sensor/doubleClickSpeed_R8",
+                                      "keydefine_R8/scrollswap"};
     for (const QString &key : p->allKeys()) {
         if (known.contains(key) || key.startsWith(QLatin1String("keydefine_R8/")))
             continue;
@@ -124,8 +142,10 @@ Status runProfile(Cli &cli, Arguments &args) {
         for (int i = 0; i < ProfileStore::kCount; ++i) {
             const bool current = i == cli.profiles().currentIndex();
             const bool stored = QFileInfo::exists(cli.profiles().profileFileName(i));
-            all.append(QJsonObject{{"profile", profileName(i)}, {"number", i + 1},
-                                   {"current", current}, {"stored", stored}});
+            all.append(QJsonObject{{"profile", profileName(i)},
+                                   {"number", i + 1},
+                                   {"current", current},
+                                   {"stored", stored}});
             cli.report().addLine(QStringLiteral("%1 %2%3").arg(current ? "*" : " ", profileName(i),
                                                                stored ? "" : "  (empty)"));
         }
@@ -134,15 +154,19 @@ Status runProfile(Cli &cli, Arguments &args) {
     }
     const QStringList verbs = {"show", "switch", "export", "import", "reset"};
     if (!verbs.contains(verb))
-        return Status::badInput(verb.isEmpty()
-                                    ? QStringLiteral("usage: profile list|show|switch|export|import|reset ...")
-                                    : QStringLiteral("unknown profile command '%1'").arg(verb));
+        return Status::badInput(
+            verb.isEmpty()
+                ? QStringLiteral("usage: profile list|show|switch|export|import|reset ...")
+                : QStringLiteral("unknown profile command '%1'").arg(verb));
     Status error;
     int index = cli.profiles().currentIndex();
     if (!(verb == QLatin1String("show") && args.isEmpty())) {
         if (args.isEmpty())
-            return Status::badInput(QStringLiteral("usage: profile %1 N%2").arg(
-                verb, verb == QLatin1String("export") || verb == QLatin1String("import") ? " FILE" : ""));
+            return Status::badInput(
+                QStringLiteral("usage: profile %1 N%2")
+                    .arg(verb, verb == QLatin1String("export") || verb == QLatin1String("import")
+                                   ? " FILE"
+                                   : ""));
         const auto parsed = CliValues::profile(args.takeFirst(), &error);
         if (!parsed)
             return error;
@@ -173,12 +197,15 @@ Status runProfile(Cli &cli, Arguments &args) {
         cli.report().set(QStringLiteral("to"), file);
         return Status::done();
     }
-    const QString source = verb == QLatin1String("import") ? file : cli.profiles().defaultFileName();
+    const QString source =
+        verb == QLatin1String("import") ? file : cli.profiles().defaultFileName();
     if (!QFileInfo(source).isFile())
         return Status::badInput(QStringLiteral("cannot read '%1'").arg(source));
     if (!cli.profiles().replaceFromFile(index, source))
-        return Status::badInput(QStringLiteral("cannot copy '%1' over %2").arg(source, profileName(index)));
-    cli.report().set(verb == QLatin1String("import") ? QStringLiteral("imported") : QStringLiteral("reset"),
+        return Status::badInput(
+            QStringLiteral("cannot copy '%1' over %2").arg(source, profileName(index)));
+    cli.report().set(verb == QLatin1String("import") ? QStringLiteral("imported")
+                                                     : QStringLiteral("reset"),
                      profileName(index));
     if (verb == QLatin1String("import"))
         cli.report().set(QStringLiteral("from"), file);

@@ -13,8 +13,8 @@ namespace {
 const QList<QPair<int, unsigned char>> kRates = {{125, 8}, {250, 4}, {500, 2}, {1000, 1}};
 
 // The colour group's cells before a profile is read: RGB and colour id per stage.
-const int kCellRgb[8][3] = {{255, 0, 0},   {0, 0, 255},     {0, 255, 0},     {255, 0, 255},
-                            {255, 255, 0}, {0, 255, 255},   {255, 255, 255}, {255, 127, 0}};
+const int kCellRgb[8][3] = {{255, 0, 0},   {0, 0, 255},   {0, 255, 0},     {255, 0, 255},
+                            {255, 255, 0}, {0, 255, 255}, {255, 255, 255}, {255, 127, 0}};
 
 QString dpiList(const QList<int> &values) {
     QStringList parts;
@@ -59,13 +59,16 @@ Status dpiSet(Cli &cli, Arguments &args) {
     const int stages = cli.mouse().syncDpi();
     if (*stage > stages)
         return Status::badInput(
-            QStringLiteral("stage %1 does not exist: this mouse has %2 DPI stages").arg(*stage).arg(stages));
+            QStringLiteral("stage %1 does not exist: this mouse has %2 DPI stages")
+                .arg(*stage)
+                .arg(stages));
     if (!DpiTable::offers(sensorType, *dpi)) {
-        return Status::badInput(QStringLiteral("%1 DPI is not offered by sensor type %2 (%3); choose one of %4")
-                                    .arg(*dpi)
-                                    .arg(sensorType)
-                                    .arg(QLatin1String(DpiTable::sensorName(sensorType)))
-                                    .arg(dpiList(DpiTable::menu(sensorType))));
+        return Status::badInput(
+            QStringLiteral("%1 DPI is not offered by sensor type %2 (%3); choose one of %4")
+                .arg(*dpi)
+                .arg(sensorType)
+                .arg(QLatin1String(DpiTable::sensorName(sensorType)))
+                .arg(dpiList(DpiTable::menu(sensorType))));
     }
     QList<int> values = storedDpi(cli, sensorType);
     values[*stage - 1] = *dpi;
@@ -97,10 +100,13 @@ Status dpiStage(Cli &cli, Arguments &args) {
     const int stages = cli.mouse().syncDpi();
     if (*stage > stages)
         return Status::badInput(
-            QStringLiteral("stage %1 does not exist: this mouse has %2 DPI stages").arg(*stage).arg(stages));
+            QStringLiteral("stage %1 does not exist: this mouse has %2 DPI stages")
+                .arg(*stage)
+                .arg(stages));
     // The page does not let a stage that is off be chosen.
     if (storedDpi(cli, cli.mouse().sensorType())[*stage - 1] == 0)
-        return Status::badInput(QStringLiteral("stage %1 is switched off (its DPI is 0)").arg(*stage));
+        return Status::badInput(
+            QStringLiteral("stage %1 is switched off (its DPI is 0)").arg(*stage));
     cli.mouse().setCurrentDpiStage(uchar(*stage));
     cli.report().set(QStringLiteral("profile"), cli.profiles().currentIndex() + 1);
     cli.report().set(QStringLiteral("stage"), *stage);
@@ -123,7 +129,8 @@ Status dpiColors(Cli &cli, Arguments &args) {
         if (args.size() != 1)
             return Status::badInput(QStringLiteral("usage: dpi colors --stage N COLOUR"));
     } else if (args.size() != DpiTable::kStages) {
-        return Status::badInput(QStringLiteral("usage: dpi colors C1 C2 C3 C4 C5 C6 C7 C8 (or --stage N COLOUR)"));
+        return Status::badInput(
+            QStringLiteral("usage: dpi colors C1 C2 C3 C4 C5 C6 C7 C8 (or --stage N COLOUR)"));
     }
     QList<CliValues::Colour> colours;
     for (const QString &word : args.words()) {
@@ -138,9 +145,10 @@ Status dpiColors(Cli &cli, Arguments &args) {
     if (stage) {
         const int stages = cli.mouse().syncDpi();
         if (*stage > stages)
-            return Status::badInput(QStringLiteral("stage %1 does not exist: this mouse has %2 DPI stages")
-                                        .arg(*stage)
-                                        .arg(stages));
+            return Status::badInput(
+                QStringLiteral("stage %1 does not exist: this mouse has %2 DPI stages")
+                    .arg(*stage)
+                    .arg(stages));
     }
     const bool fixedOnly = cli.mouse().isLogoLedWorking();
     cli.report().set(QStringLiteral("profile"), cli.profiles().currentIndex() + 1);
@@ -195,7 +203,8 @@ Status dpiColors(Cli &cli, Arguments &args) {
     for (int i = 0; i < rgb.size(); ++i)
         list.append(rgb[i]);
     for (int i = 0; i < DpiTable::kStages; ++i)
-        shown.append(QStringLiteral("%1,%2,%3").arg(rgb[3 * i]).arg(rgb[3 * i + 1]).arg(rgb[3 * i + 2]));
+        shown.append(
+            QStringLiteral("%1,%2,%3").arg(rgb[3 * i]).arg(rgb[3 * i + 1]).arg(rgb[3 * i + 2]));
     cli.mouse().setStageColors(1, list);
     cli.report().set(QStringLiteral("mode"), QStringLiteral("rgb"));
     cli.report().set(QStringLiteral("colors"), shown);
@@ -238,7 +247,7 @@ Status runDpi(Cli &cli, Arguments &args) {
         return dpiStage(cli, args);
     if (verb == QLatin1String("colors") || verb == QLatin1String("colours"))
         return dpiColors(cli, args);
-    return Status::badInput(verb.isEmpty()
-                                ? QStringLiteral("usage: dpi set|stage|colors ...")
-                                : QStringLiteral("unknown dpi command '%1' (set, stage, colors)").arg(verb));
+    return Status::badInput(
+        verb.isEmpty() ? QStringLiteral("usage: dpi set|stage|colors ...")
+                       : QStringLiteral("unknown dpi command '%1' (set, stage, colors)").arg(verb));
 }

@@ -16,7 +16,8 @@ constexpr int kKeyboardRecord = 0;
 QJsonObject probeKeyboard(HidBackend *bus, QSettings *apConfig) {
     QSettings table(QStringLiteral(":/DevInfo.ini"), QSettings::IniFormat);
     const QStringList names =
-        apConfig ? apConfig->value(QStringLiteral("common/product_name")).toStringList() : QStringList();
+        apConfig ? apConfig->value(QStringLiteral("common/product_name")).toStringList()
+                 : QStringList();
     const QList<DeviceInfo> records = readDeviceTable(table, names);
     if (!bus || records.size() <= kKeyboardRecord)
         return {};
@@ -37,14 +38,16 @@ QJsonObject probeKeyboard(HidBackend *bus, QSettings *apConfig) {
         return result;
     QSettings config(codes.fileName(), QSettings::IniFormat);
     if (apConfig && apConfig->contains(QStringLiteral("common/sCode0")))
-        config.setValue(QStringLiteral("common/sCode1"), apConfig->value(QStringLiteral("common/sCode0")));
+        config.setValue(QStringLiteral("common/sCode1"),
+                        apConfig->value(QStringLiteral("common/sCode0")));
     probe.setAppConfig(&config);
 
     const bool connected = DeviceFlags::connected.load(std::memory_order_acquire);
     probe.chkDeviceIsEnCode();
     const bool accepted = DeviceFlags::connected.load(std::memory_order_acquire);
     DeviceFlags::connected.store(connected, std::memory_order_release);
-    result.insert(QStringLiteral("handshake"), accepted ? QStringLiteral("passed") : QStringLiteral("failed"));
+    result.insert(QStringLiteral("handshake"),
+                  accepted ? QStringLiteral("passed") : QStringLiteral("failed"));
     if (accepted) {
         QString version;
         probe.hid_80H_GetFWVersion(version);

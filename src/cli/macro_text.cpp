@@ -37,7 +37,8 @@ bool parseLine(const QString &raw, QString *line, Status *error) {
         if (tag == MacroTag::delay) {
             if (delayLine(value, line))
                 return true;
-            *error = Status::badInput(QStringLiteral("delay '%1' is not a positive number").arg(value));
+            *error =
+                Status::badInput(QStringLiteral("delay '%1' is not a positive number").arg(value));
             return false;
         }
     }
@@ -47,7 +48,8 @@ bool parseLine(const QString &raw, QString *line, Status *error) {
     if (const QRegularExpressionMatch m = delay.match(t); m.hasMatch()) {
         if (delayLine(m.captured(1), line))
             return true;
-        *error = Status::badInput(QStringLiteral("delay '%1' is not a positive number").arg(m.captured(1)));
+        *error = Status::badInput(
+            QStringLiteral("delay '%1' is not a positive number").arg(m.captured(1)));
         return false;
     }
     const int blank = t.lastIndexOf(QLatin1Char(' '));
@@ -57,8 +59,8 @@ bool parseLine(const QString &raw, QString *line, Status *error) {
         return keyLine(key, MacroTag::down, line, error);
     if (action == QLatin1String("up"))
         return keyLine(key, MacroTag::up, line, error);
-    *error = Status::badInput(
-        QStringLiteral("'%1' is not an action (KEY down, KEY up, N ms)").arg(t));
+    *error =
+        Status::badInput(QStringLiteral("'%1' is not an action (KEY down, KEY up, N ms)").arg(t));
     return false;
 }
 
@@ -76,7 +78,8 @@ bool parse(const QString &text, const QString &source, QStringList *lines, Statu
         QString line;
         Status e;
         if (!parseLine(r, &line, &e)) {
-            *error = Status::badInput(QStringLiteral("%1:%2: %3").arg(source).arg(i + 1).arg(e.message));
+            *error =
+                Status::badInput(QStringLiteral("%1:%2: %3").arg(source).arg(i + 1).arg(e.message));
             return false;
         }
         out.append(line);

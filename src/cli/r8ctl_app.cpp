@@ -30,10 +30,12 @@ using Runner = std::function<Status(Cli &, Arguments &)>;
 
 const QMap<QString, Runner> &commands() {
     static const QMap<QString, Runner> table = {
-        {"info", runInfo},       {"profile", runProfile},         {"rate", runRate},
-        {"dpi", runDpi},         {"light", runLight},             {"palette", runPalette},
-        {"button", runButton},   {"scroll-swap", runScrollSwap},  {"pointer", runPointer},
-        {"macro", runMacro},     {"lang", runLang},
+        {"info", runInfo},       {"profile", runProfile},
+        {"rate", runRate},       {"dpi", runDpi},
+        {"light", runLight},     {"palette", runPalette},
+        {"button", runButton},   {"scroll-swap", runScrollSwap},
+        {"pointer", runPointer}, {"macro", runMacro},
+        {"lang", runLang},
     };
     return table;
 }
@@ -82,7 +84,8 @@ int runR8ctl(const QStringList &arguments, const QString &programFolder, QTextSt
             emulation.append(a);
         } else if (a == QLatin1String("--wire-log") || a == QLatin1String("--profile")) {
             if (i + 1 >= arguments.size())
-                return fail(Status::badInput(QStringLiteral("%1 needs a value").arg(a)), options.json, err);
+                return fail(Status::badInput(QStringLiteral("%1 needs a value").arg(a)),
+                            options.json, err);
             if (a == QLatin1String("--wire-log")) {
                 emulation << a << arguments[++i];
             } else {
@@ -97,8 +100,9 @@ int runR8ctl(const QStringList &arguments, const QString &programFolder, QTextSt
                 return fail(error, options.json, err);
             options.profile = *index;
         } else {
-            return fail(Status::badInput(QStringLiteral("unknown option '%1' (see r8ctl --help)").arg(a)),
-                        options.json, err);
+            return fail(
+                Status::badInput(QStringLiteral("unknown option '%1' (see r8ctl --help)").arg(a)),
+                options.json, err);
         }
     }
     g_verbose.store(options.verbose);
@@ -106,12 +110,14 @@ int runR8ctl(const QStringList &arguments, const QString &programFolder, QTextSt
 
     const QString command = arguments.value(i);
     Arguments args(arguments.mid(i + 1));
-    if (help || command == QLatin1String("help") || args.words().contains(QStringLiteral("--help")) ||
+    if (help || command == QLatin1String("help") ||
+        args.words().contains(QStringLiteral("--help")) ||
         args.words().contains(QStringLiteral("-h"))) {
         const QString topic = command == QLatin1String("help") ? args.at(0) : command;
         const QString text = helpText(topic);
         if (text.isEmpty())
-            return fail(Status::badInput(QStringLiteral("unknown command '%1'").arg(topic)), options.json, err);
+            return fail(Status::badInput(QStringLiteral("unknown command '%1'").arg(topic)),
+                        options.json, err);
         out << text;
         out.flush();
         return 0;
@@ -123,7 +129,8 @@ int runR8ctl(const QStringList &arguments, const QString &programFolder, QTextSt
     }
     const auto runner = commands().find(command);
     if (runner == commands().end())
-        return fail(Status::badInput(QStringLiteral("unknown command '%1' (see r8ctl --help)").arg(command)),
+        return fail(Status::badInput(
+                        QStringLiteral("unknown command '%1' (see r8ctl --help)").arg(command)),
                     options.json, err);
 
     options.emulation = parseEmulatorCommandLine(emulation);

@@ -25,16 +25,11 @@ namespace LightingTable {
 
 const QList<Effect> &effects() {
     static const QList<Effect> rows = {
-        {1, "STATIC", false, true, true},
-        {2, "TWINKLING", false, true, false},
-        {3, "BREATHING", true, false, true},
-        {4, "NEON", true, false, false},
-        {5, "WAVE", true, true, false},
-        {6, "GLIDING", false, false, false},
-        {7, "FINGER MOVING", false, true, false},
-        {8, "VERTICAL FLIPPING", true, true, false},
-        {9, "YO-YO", true, true, true},
-        {10, "SPOTLIGHT", true, true, true},
+        {1, "STATIC", false, true, true},         {2, "TWINKLING", false, true, false},
+        {3, "BREATHING", true, false, true},      {4, "NEON", true, false, false},
+        {5, "WAVE", true, true, false},           {6, "GLIDING", false, false, false},
+        {7, "FINGER MOVING", false, true, false}, {8, "VERTICAL FLIPPING", true, true, false},
+        {9, "YO-YO", true, true, true},           {10, "SPOTLIGHT", true, true, true},
     };
     return rows;
 }
@@ -51,8 +46,7 @@ unsigned char brightnessByte(int position) {
 unsigned char speedByte(int effectCode, int position) {
     for (const SpeedRow &row : kSpeedRows) {
         if (row.code == effectCode)
-            return static_cast<unsigned char>(row.base +
-                                              nearest((7 - position) * row.span / 7.0));
+            return static_cast<unsigned char>(row.base + nearest((7 - position) * row.span / 7.0));
     }
     return 0;
 }

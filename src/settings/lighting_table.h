@@ -13,11 +13,11 @@ namespace LightingTable {
 constexpr int kPositions = 8; // slider positions 0..7
 
 struct Effect {
-    int code;          // 1..10
-    const char *name;  // as the lighting page shows it
-    bool speed;        // has a speed control
-    bool brightness;   // has a brightness control
-    bool palette;      // uses the colour palette
+    int code;         // 1..10
+    const char *name; // as the lighting page shows it
+    bool speed;       // has a speed control
+    bool brightness;  // has a brightness control
+    bool palette;     // uses the colour palette
 };
 
 const QList<Effect> &effects();

@@ -98,8 +98,8 @@ public:
 
     QList<WireLine> wireLog(const QString &name = "w.log") const {
         QList<WireLine> lines;
-        static const QRegularExpression form(
-            "^\\d+ (OUT|IN) (FEATURE|OUTPUT|INPUT) (\\d) ([0-9a-f ]+?)(?: \\| plain ([0-9a-f ]+))?$");
+        static const QRegularExpression form("^\\d+ (OUT|IN) (FEATURE|OUTPUT|INPUT) (\\d) ([0-9a-f "
+                                             "]+?)(?: \\| plain ([0-9a-f ]+))?$");
         for (const QByteArray &raw : read(userFile(name)).split('\n')) {
             const QRegularExpressionMatch m = form.match(QString::fromLatin1(raw));
             if (!m.hasMatch())

@@ -6,7 +6,8 @@
 namespace {
 
 QVariant storedValue(const R8ctlRig &rig, int profile, const QString &key) {
-    QSettings p(rig.programFile(QString("modules/setting/p%1.bin").arg(profile)), QSettings::IniFormat);
+    QSettings p(rig.programFile(QString("modules/setting/p%1.bin").arg(profile)),
+                QSettings::IniFormat);
     return p.value(key);
 }
 
@@ -94,7 +95,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "9, 7, 0"},
         WireCase{"static", {"light", "static"}, "0d 01 ff 00", nullptr, nullptr, nullptr},
         WireCase{"off", {"light", "off"}, "0d 00 00 00", nullptr, "color_R8/ledEffect", "0, 7, 4"},
-        //                  10 |typ| len                    one cell changed, the rest as the page starts
+        //                  10 |typ| len                    one cell changed, the rest as the page
+        //                  starts
         WireCase{"palette",
                  {"palette", "--index", "2", "#102030"},
                  "10 00 18",
@@ -166,7 +168,8 @@ TEST(R8ctlDevice, SensorTypeDecidesTheDpiCodes) {
 
 TEST(R8ctlDevice, FailedHandshakeIsExitOneWithTheProgramsText) {
     R8ctlRig rig;
-    for (const QString &emulate : {QString("--emulate=code=ZZZZZZ"), QString("--emulate=fault=no-answer")}) {
+    for (const QString &emulate :
+         {QString("--emulate=code=ZZZZZZ"), QString("--emulate=fault=no-answer")}) {
         const QMap<QString, QByteArray> before = rig.snapshot();
         const R8ctlRun r = rig.run({emulate, "rate", "500"});
         EXPECT_EQ(r.exitCode, 1) << emulate.toStdString();

@@ -92,7 +92,8 @@ TEST(R8ctlMacros, CreateSetShowEncodeAndBind) {
     EXPECT_EQ(shown["storedLines"].toArray()[0].toString(), "A    [Down]");
 
     // Repeat count 1 in bytes 0-1; the 50 ms folds into the key press.
-    const QJsonArray slot = rig.run({"--json", "macro", "encode", "Jump"}).json()["slotBytes"].toArray();
+    const QJsonArray slot =
+        rig.run({"--json", "macro", "encode", "Jump"}).json()["slotBytes"].toArray();
     ASSERT_EQ(slot.size(), 128);
     const int expected[] = {0x00, 0x01, 0x05, 0x04, 0x81, 0x04, 0x00, 0x00, 0x00};
     for (int i = 0; i < 9; ++i)
@@ -115,7 +116,9 @@ TEST(R8ctlMacros, CreateSetShowEncodeAndBind) {
 
     // A macro in a slot goes to the mouse again when its lines change.
     rig.writeUserFile("jump.txt", "B down\nB up\n");
-    ASSERT_EQ(rig.run({"--emulate", "--wire-log", "w2.log", "macro", "set", "Jump", "jump.txt"}).exitCode, 0);
+    ASSERT_EQ(
+        rig.run({"--emulate", "--wire-log", "w2.log", "macro", "set", "Jump", "jump.txt"}).exitCode,
+        0);
     sets = R8ctlRig::setCommands(rig.wireLog("w2.log"));
     ASSERT_EQ(sets.size(), 1);
     EXPECT_EQ(sets[0].plain.left(2).toHex(' '), QByteArray("13 01"));
@@ -146,10 +149,13 @@ TEST(R8ctlMacros, ImportAndExportCopyTheMacroFile) {
     R8ctlRig rig;
     ASSERT_EQ(rig.run({"macro", "create", "M"}).exitCode, 0);
     ASSERT_EQ(rig.run({"macro", "export", "M", "m.mc"}).exitCode, 0);
-    EXPECT_EQ(R8ctlRig::read(rig.userFile("m.mc")), R8ctlRig::read(rig.programFile("modules/macro/M.bin")));
-    rig.writeUserFile("n.mc", "[config]\nindex=-1\ntotal=1\nrepeat=1\ndid=-1\n\n[macro]\n0=A    [Down]\n");
+    EXPECT_EQ(R8ctlRig::read(rig.userFile("m.mc")),
+              R8ctlRig::read(rig.programFile("modules/macro/M.bin")));
+    rig.writeUserFile("n.mc",
+                      "[config]\nindex=-1\ntotal=1\nrepeat=1\ndid=-1\n\n[macro]\n0=A    [Down]\n");
     ASSERT_EQ(rig.run({"macro", "import", "M", "n.mc"}).exitCode, 0);
-    EXPECT_EQ(rig.run({"--json", "macro", "show", "M"}).json()["actions"].toArray(), QJsonArray{"A down"});
+    EXPECT_EQ(rig.run({"--json", "macro", "show", "M"}).json()["actions"].toArray(),
+              QJsonArray{"A down"});
     EXPECT_EQ(rig.run({"macro", "import", "Missing", "n.mc"}).exitCode, 2);
     EXPECT_FALSE(QFile::exists(rig.programFile("modules/macro/Missing.bin")));
 }
@@ -159,9 +165,11 @@ TEST(R8ctlLanguages, ListCheckAndStamp) {
     const QJsonArray langs = rig.run({"--json", "lang", "list"}).json()["languages"].toArray();
     ASSERT_FALSE(langs.isEmpty());
     for (const QJsonValue &l : langs)
-        EXPECT_TRUE(l.toObject()["checksumOk"].toBool()) << l.toObject()["code"].toString().toStdString();
+        EXPECT_TRUE(l.toObject()["checksumOk"].toBool())
+            << l.toObject()["code"].toString().toStdString();
 
-    rig.writeUserFile("lang_031000.ini", "[font]\nfamily=Arial\ntotal=2\ncs=0\n\n[strings]\n1=abc\n2=defg\n");
+    rig.writeUserFile("lang_031000.ini",
+                      "[font]\nfamily=Arial\ntotal=2\ncs=0\n\n[strings]\n1=abc\n2=defg\n");
     const R8ctlRun bad = rig.run({"lang", "check", "lang_031000.ini"});
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.err.contains("811942340")) << bad.err.toStdString();

@@ -39,13 +39,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Row{"A down", "A    [Down]"}, Row{"a UP", "A      [Up]"},
                       Row{"kp enter down", "KP Enter    [Down]"},
                       // the stored name keeps its trailing blank
-                      Row{"KP 7 down", "KP 7     [Down]"},
-                      Row{"MS-L up", "MS-L      [Up]"}, Row{"50 ms", "50   [Delay]"},
-                      Row{"  1271ms  ", "1271   [Delay]"}, Row{"Up down", "\xE2\x96\xB2    [Down]"},
-                      Row{"B    [Down]", "B    [Down]"}, Row{"20   [Delay]", "20   [Delay]"},
-                      Row{"0 ms", nullptr}, Row{"-5 ms", nullptr}, Row{"x ms", nullptr},
-                      Row{"Foo down", nullptr}, Row{"A press", nullptr}, Row{"A", nullptr},
-                      Row{"   [Delay]x", nullptr}, Row{"Nope      [Up]", nullptr}));
+                      Row{"KP 7 down", "KP 7     [Down]"}, Row{"MS-L up", "MS-L      [Up]"},
+                      Row{"50 ms", "50   [Delay]"}, Row{"  1271ms  ", "1271   [Delay]"},
+                      Row{"Up down", "\xE2\x96\xB2    [Down]"}, Row{"B    [Down]", "B    [Down]"},
+                      Row{"20   [Delay]", "20   [Delay]"}, Row{"0 ms", nullptr},
+                      Row{"-5 ms", nullptr}, Row{"x ms", nullptr}, Row{"Foo down", nullptr},
+                      Row{"A press", nullptr}, Row{"A", nullptr}, Row{"   [Delay]x", nullptr},
+                      Row{"Nope      [Up]", nullptr}));
 
 TEST(MacroText, SkipsBlankAndCommentLinesAndCountsLinesForErrors) {
     buildKeyNameTable();

@@ -52,7 +52,8 @@ TEST(DpiTable, AgreesWithTheSensorPagesJavaScriptWhereThereIsOne) {
     const QDir js(qEnvironmentVariable("R8_SOURCE_DIR") + "/resources/modules/qml/js");
     static const QRegularExpression pair("\\b(\\d{3,5})\\s*:\\s*(0x[0-9A-Fa-f]{2}|\\d{1,3})\\b");
     int compared = 0;
-    for (const QString &name : js.entryList({"*dpi*.js", "*sensor*.js", "*Dpi*.js", "*Sensor*.js"})) {
+    for (const QString &name :
+         js.entryList({"*dpi*.js", "*sensor*.js", "*Dpi*.js", "*Sensor*.js"})) {
         QFile f(js.filePath(name));
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(f.readAll());
@@ -88,9 +89,8 @@ TEST(DpiTable, AgreesWithTheSensorPagesJavaScriptWhereThereIsOne) {
 
 TEST(LightingTable, SpeedBytesPerEffectAndPosition) {
     // Rows: position 0..7; columns: effects 3 (and 4, 5), 8, 9, 10.
-    const int expected[8][4] = {{10, 20, 15, 30}, {9, 19, 14, 29}, {7, 17, 12, 27},
-                                {6, 16, 11, 26},  {5, 14, 9, 24},  {4, 13, 8, 23},
-                                {2, 11, 6, 21},   {1, 10, 5, 20}};
+    const int expected[8][4] = {{10, 20, 15, 30}, {9, 19, 14, 29}, {7, 17, 12, 27}, {6, 16, 11, 26},
+                                {5, 14, 9, 24},   {4, 13, 8, 23},  {2, 11, 6, 21},  {1, 10, 5, 20}};
     const int effects[4] = {3, 8, 9, 10};
     for (int s = 0; s < 8; ++s) {
         for (int c = 0; c < 4; ++c)
