@@ -67,10 +67,13 @@ int runR8ctl(const QStringList &arguments, const QString &programFolder, QTextSt
     bool help = false;
     int i = 1;
     Status error;
+    // Options of the tool may stand before or after the command; the first other word is
+    // the command and the rest belong to it.
+    QString command;
+    QStringList commandWords;
+    bool commandSeen = false;
     for (; i < arguments.size(); ++i) {
         const QString &a = arguments[i];
-        if (!a.startsWith(QLatin1Char('-')))
-            break;
         if (a == QLatin1String("--json")) {
             options.json = true;
         } else if (a == QLatin1String("--yes") || a == QLatin1String("-y")) {
@@ -99,20 +102,22 @@ int runR8ctl(const QStringList &arguments, const QString &programFolder, QTextSt
             if (!index)
                 return fail(error, options.json, err);
             options.profile = *index;
-        } else {
+        } else if (commandSeen) {
+            commandWords.append(a); // the command judges its own options
+        } else if (a.startsWith(QLatin1Char('-'))) {
             return fail(
                 Status::badInput(QStringLiteral("unknown option '%1' (see r8ctl --help)").arg(a)),
                 options.json, err);
+        } else {
+            command = a;
+            commandSeen = true;
         }
     }
     g_verbose.store(options.verbose);
     qInstallMessageHandler(messageFilter);
 
-    const QString command = arguments.value(i);
-    Arguments args(arguments.mid(i + 1));
-    if (help || command == QLatin1String("help") ||
-        args.words().contains(QStringLiteral("--help")) ||
-        args.words().contains(QStringLiteral("-h"))) {
+    Arguments args(commandWords);
+    if (help || command == QLatin1String("help")) {
         const QString topic = command == QLatin1String("help") ? args.at(0) : command;
         const QString text = helpText(topic);
         if (text.isEmpty())

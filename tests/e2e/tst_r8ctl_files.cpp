@@ -191,6 +191,14 @@ TEST(R8ctlUsage, HelpForTheToolAndEveryCommand) {
     EXPECT_EQ(rig.run({}).exitCode, 2);
 }
 
+TEST(R8ctlUsage, ToolOptionsMayFollowTheCommand) {
+    R8ctlRig rig;
+    const R8ctlRun r = rig.run({"rate", "250", "--emulate", "--json", "--profile", "2"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.json()["rate"].toInt(), 250);
+    EXPECT_EQ(r.json()["profile"].toInt(), 2);
+}
+
 TEST(R8ctlUsage, PointerStoresThePositionAndTellsWhatTheSystemDid) {
     R8ctlRig rig;
     const R8ctlRun r = rig.run({"--json", "pointer", "double-click", "3"});
