@@ -38,7 +38,8 @@ Status Cli::needDevice() {
 }
 
 int Cli::deviceType() const {
-    // The mouse until the device is open; the device layer starts with it as well.
+    // r8ctl only ever selects the mouse (the device layer's starting device); the keyboard
+    // is only probed, by a device object of its own.
     return DeviceType::kMouse;
 }
 

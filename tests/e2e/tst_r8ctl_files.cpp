@@ -145,6 +145,25 @@ TEST(R8ctlMacros, ReassigningAMacroButtonFreesItsSlot) {
     EXPECT_EQ(list[1].toObject()["slot"].toInt(), 2);
 }
 
+TEST(R8ctlMacros, AThirteenthMacroFindsNoSlotAndChangesNothing) {
+    R8ctlRig rig;
+    for (int n = 1; n <= 13; ++n)
+        ASSERT_EQ(rig.run({"macro", "create", QString("M%1").arg(n)}).exitCode, 0);
+    for (int n = 1; n <= 12; ++n) {
+        const R8ctlRun r =
+            rig.run({"--emulate", "macro", "bind", QString::number(n + 1), QString("M%1").arg(n)});
+        ASSERT_EQ(r.exitCode, 0) << n << r.err.toStdString();
+    }
+    const QMap<QString, QByteArray> before = rig.snapshot();
+    const R8ctlRun r = rig.run({"--emulate", "--wire-log", "w.log", "macro", "bind", "14", "M13"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.contains("all 12 macro slots are in use")) << r.err.toStdString();
+    EXPECT_EQ(rig.snapshot(), before);
+    EXPECT_TRUE(R8ctlRig::setCommands(rig.wireLog()).isEmpty());
+    // Rebinding a button that holds a macro reuses that button's slot.
+    EXPECT_EQ(rig.run({"--emulate", "macro", "bind", "13", "M13"}).exitCode, 0);
+}
+
 TEST(R8ctlMacros, ImportAndExportCopyTheMacroFile) {
     R8ctlRig rig;
     ASSERT_EQ(rig.run({"macro", "create", "M"}).exitCode, 0);
