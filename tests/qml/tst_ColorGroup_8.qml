@@ -61,8 +61,8 @@ TestRoot {
             group.setCurIndex(2)
             mouseClick(group.gradient, 0, 5)
             compare([cell(2).clrR, cell(2).clrG, cell(2).clrB], [0, 0, 0])
-            // rate 4 of 8 on a 200 px strip is at x = 199 / 2
-            group.gradient.pick(199 / 2)
+            // rate 4 of 8 on the 201 px strip is at x = 100
+            mouseClick(group.gradient, 100, 5)
             compare([cell(2).clrR, cell(2).clrG, cell(2).clrB], [0, 255, 255])
             compare(clicks.count, 2)
         }

@@ -140,7 +140,8 @@ Item {
     Rectangle {
         id: gradient
         y: grid.height + 16
-        width: 200
+        // One pixel over 200 puts every colour stop on a whole pixel, the midpoint included.
+        width: 201
         height: 14
         visible: !root.isCompat8Color
         gradient: Gradient {

@@ -64,8 +64,9 @@ Item {
         source: mainIten.sourceListPfContainer
     }
 
+    // Centred when the skin's column is narrower than the entries' usual place allows.
     Column {
-        x: 23
+        x: Math.min(23, (container.width - 49) / 2)
         y: 97
         Repeater {
             id: entryRepeater

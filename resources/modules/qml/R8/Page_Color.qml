@@ -7,6 +7,7 @@ import "../js/lighting.js" as Lighting
 // go to the mouse as soon as they change, the effect on apply.
 Image {
     id: root
+    objectName: "pageColor"
     readonly property var effect: Lighting.effect(effectList.defaultIndex)
     property alias powerOn: powerOn
     property alias effectList: effectList

@@ -6,6 +6,7 @@ import "../js/dpi.js" as Dpi
 // values and colours go to the mouse as soon as they change, the rest on apply.
 Image {
     id: root
+    objectName: "pageSensor"
     property int sensorType: 0
     property bool isLogoLedWork: false
     property int dpiMAXStage: 8
@@ -186,7 +187,7 @@ Image {
         currentIndex: 1
         maxStage: root.dpiMAXStage
         menuCounter: Dpi.menuValues(root.sensorType).length
-        valueForMenuIndex: Dpi.menuValues(root.sensorType)
+        valueForMenuIndex: Dpi.menuSlots(root.sensorType, 18)
         valueForIndex: Dpi.startValues(root.sensorType)
         onValueChanged: function (stage, value) {
             // The menu has already taken the value; a refused one is put back unsent.

@@ -45,6 +45,15 @@ function menuValues(type) {
     return s ? s.menu.slice() : []
 }
 
+// The menu padded with "×" entries to the control's `slots` places; only the first
+// menuValues(type).length are shown.
+function menuSlots(type, slots) {
+    var values = menuValues(type)
+    while (values.length < slots)
+        values.push(0)
+    return values
+}
+
 function startValues(type) {
     var s = sensor(type)
     return s ? s.start.slice() : [0, 0, 0, 0, 0, 0, 0, 0]
