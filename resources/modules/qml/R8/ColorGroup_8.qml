@@ -111,7 +111,8 @@ Item {
                 width: 77
                 height: 19
                 enabled: index < root.maxStage
-                opacity: enabled ? 1.0 : 0.0
+                // Not `enabled`: a disabled group dims its cells, it does not hide them.
+                opacity: index < root.maxStage ? 1.0 : 0.0
                 Image {
                     anchors.horizontalCenter: bar.horizontalCenter
                     anchors.bottom: bar.top
