@@ -88,6 +88,10 @@ TestRoot {
             }
             mouseClick(group.cellRepeater.itemAt(6))
             compare(group.getCurIndex(), 0)
+            // A disabled group (light off) is dimmed as a whole; its cells stay drawn.
+            group.enabled = false
+            compare(group.cellRepeater.itemAt(2).opacity, 1)
+            group.enabled = true
         }
 
         function test_eight_colour_mode_shows_the_fixed_colour_of_the_id() {
