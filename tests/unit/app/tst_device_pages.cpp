@@ -291,16 +291,22 @@ TEST_F(DevicePages, LastStageWithAValueCannotBeSwitchedOff) {
 }
 
 TEST_F(DevicePages, ApplySendsPollingRatePointerAndStage) {
+    folder.write("modules/setting/p1.bin",
+                 "[sensor]\ndpi_R8=500, 1000, 1500, 0, 0, 0, 0, 0\nstage_R8=1\n");
     start();
     showFunction(kSensor);
     choosePollingRate(1);
-    click(at(member(dpiLevel(), "buttons"), 0)); // stage buttons without a value ignore clicks
-    EXPECT_EQ(bus->mouseState().reportRate, 1);
+    click(at(member(dpiLevel(), "buttons"), 3)); // a stage without a value cannot be chosen
+    EXPECT_EQ(intOf(dpiLevel(), "currentIndex"), 0);
+    click(at(member(dpiLevel(), "buttons"), 2));
+    EXPECT_EQ(intOf(dpiLevel(), "currentIndex"), 2);
+    EXPECT_EQ(bus->mouseState().reportRate, 1) << "choices wait for apply";
+    EXPECT_EQ(bus->mouseState().dpiStage, 1);
     click(member(sensorPage(), "applyButton"));
     EXPECT_EQ(bus->mouseState().reportRate, 4);
+    EXPECT_EQ(bus->mouseState().dpiStage, 3);
     EXPECT_EQ(stored("sensor/reportRate_R8"), "4");
-    EXPECT_EQ(stored("sensor/stage_R8"), "1");
-    EXPECT_EQ(bus->mouseState().dpiStage, 1);
+    EXPECT_EQ(stored("sensor/stage_R8"), "3");
     EXPECT_FALSE(window->view()->isEnabled()) << "the page locks the scene while it applies";
 }
 
@@ -384,6 +390,17 @@ TEST_F(DevicePages, SensorResetShowsDefaultsAndSendsValuesAndColours) {
     EXPECT_EQ(bus->mouseState().stageColors[3], 0) << "stage 2 green: 0, 255, 0";
     EXPECT_EQ(bus->mouseState().stageColors[4], 255);
     EXPECT_EQ(stored("sensor/reportRate_R8"), "") << "the rate waits for apply";
+
+    // Without a logo LED the indicator takes free colours from its gradient, sent at once.
+    ASSERT_TRUE(unlocked());
+    QObject *indicator = member(sensorPage(), "indicator");
+    click(at(member(indicator, "cellRepeater"), 1));
+    click(item(member(indicator, "gradient")), QPointF(25, 5)); // red
+    const MouseState after = bus->mouseState();
+    EXPECT_EQ(
+        (std::array<uchar, 3>{after.stageColors[3], after.stageColors[4], after.stageColors[5]}),
+        (std::array<uchar, 3>{255, 0, 0}));
+    EXPECT_EQ(stored("color_R8/type1").section(", ", 3, 5), "255, 0, 0");
 }
 
 // ---- lighting page ----------------------------------------------------------------------
