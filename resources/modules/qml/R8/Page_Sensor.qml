@@ -1,6 +1,7 @@
 import QtQuick
 import "../common"
 import "../js/dpi.js" as Dpi
+import "../js/lighting.js" as Lighting
 
 // Polling rate, pointer settings, the eight DPI stages and the DPI indicator colours. DPI
 // values and colours go to the mouse as soon as they change, the rest on apply.
@@ -91,13 +92,7 @@ Image {
         indicator.modColors.setProperty(stage, "clrG", Dpi.number(g))
         indicator.modColors.setProperty(stage, "clrB", Dpi.number(b))
     }
-    function flatRgb() {
-        var cells = indicator.rgbList()
-        var out = []
-        for (var i = 0; i < cells.length; ++i)
-            out.push(cells[i][0], cells[i][1], cells[i][2])
-        return out
-    }
+    function flatRgb() { return Lighting.flatten(indicator.rgbList()) }
     function setDpiValues(values) {
         acceptedValues = Dpi.stageValues(values)
         dpiLevel.valueForIndex = acceptedValues
