@@ -340,7 +340,6 @@ TEST_F(DevicePages, FourStagesHideButtonsAndDisableIndicatorCells) {
     EmulatorOptions options;
     options.dpiStages = 4;
     options.logoLed = false;
-    options.cipher = false;
     start(options);
     showFunction(kSensor);
     EXPECT_EQ(intOf(sensorPage(), "dpiMAXStage"), 4);
