@@ -76,16 +76,20 @@ Status runLight(Cli &cli, Arguments &args) {
                 QStringLiteral("%1 has no speed setting").arg(QLatin1String(effect->name)));
     }
 
-    // Positions not given keep what the profile holds, as the page shows them.
+    // Positions not given keep what the profile holds, as the page shows them. The stored
+    // configs are [effect position, brightness, speed, on]; a three-entry list (written
+    // before the on/off state was kept) reads as on.
     const QVariantList stored = cli.mouse().ledEffect();
-    const bool complete = stored.size() == 3;
-    const int position = effect ? effect->code - 1 : (complete ? stored[0].toInt() : 0);
-    const int b = brightness.value_or(complete ? stored[1].toInt() : kDefaultBrightness);
-    const int s = speed.value_or(complete ? stored[2].toInt() : kDefaultSpeed);
+    const bool complete = stored.size() == 3 || stored.size() == 4;
+    const int position =
+        effect ? effect->code - 1 : (complete ? qBound(0, stored[0].toInt(), 9) : 0);
+    const int b =
+        brightness.value_or(complete ? qBound(0, stored[1].toInt(), 7) : kDefaultBrightness);
+    const int s = speed.value_or(complete ? qBound(0, stored[2].toInt(), 7) : kDefaultSpeed);
 
     if (Status st = cli.needDevice(); !st.ok())
         return st;
-    const QVariantList configs = {position, b, s};
+    const QVariantList configs = {position, b, s, effect ? 1 : 0};
     unsigned char code = 0, brightnessByte = 0, speedByte = 0;
     if (effect) {
         code = uchar(effect->code);

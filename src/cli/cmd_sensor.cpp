@@ -30,10 +30,10 @@ QJsonArray toJson(const QList<int> &values) {
     return a;
 }
 
-// The eight stored DPI values; stages the profile does not hold take the values the page
-// starts with for this sensor.
-QList<int> storedDpi(Cli &cli, int sensorType) {
-    QList<int> values = DpiTable::startingValues(sensorType);
+// The eight stored DPI values; stages the profile does not hold are off (0), as the sensor
+// page reads them.
+QList<int> storedDpi(Cli &cli) {
+    QList<int> values(DpiTable::kStages, 0);
     const QVariantList stored = cli.mouse().dpiSet();
     for (int i = 0; i < DpiTable::kStages && i < stored.size(); ++i)
         values[i] = stored[i].toInt();
@@ -70,7 +70,15 @@ Status dpiSet(Cli &cli, Arguments &args) {
                 .arg(QLatin1String(DpiTable::sensorName(sensorType)))
                 .arg(dpiList(DpiTable::menu(sensorType))));
     }
-    QList<int> values = storedDpi(cli, sensorType);
+    QList<int> values = storedDpi(cli);
+    // The mouse needs one usable resolution: the last stage with a value stays on.
+    bool anotherOn = *dpi > 0;
+    for (int i = 0; i < stages && !anotherOn; ++i)
+        anotherOn = i != *stage - 1 && values[i] > 0;
+    if (!anotherOn)
+        return Status::badInput(
+            QStringLiteral("the mouse needs at least one stage with a DPI value; stage %1 stays on")
+                .arg(*stage));
     values[*stage - 1] = *dpi;
     QVariantList codes, stored;
     for (int v : values) {
@@ -104,7 +112,7 @@ Status dpiStage(Cli &cli, Arguments &args) {
                 .arg(*stage)
                 .arg(stages));
     // The page does not let a stage that is off be chosen.
-    if (storedDpi(cli, cli.mouse().sensorType())[*stage - 1] == 0)
+    if (storedDpi(cli)[*stage - 1] == 0)
         return Status::badInput(
             QStringLiteral("stage %1 is switched off (its DPI is 0)").arg(*stage));
     cli.mouse().setCurrentDpiStage(uchar(*stage));

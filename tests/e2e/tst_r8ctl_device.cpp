@@ -31,11 +31,36 @@ TEST(R8ctlDevice, DpiSetSendsTheCodedStageListAndStoresTheValue) {
             outputs.append(l);
     ASSERT_EQ(outputs.size(), 1);
     ASSERT_EQ(outputs[0].bytes.size(), 33);
-    // report ID, then one code per stage: a new profile starts from the sensor's own values
-    //                                     00 |500|2500|1500|2000| off...
-    EXPECT_EQ(outputs[0].bytes.left(9).toHex(' '), QByteArray("00 02 45 06 08 80 80 80 80"));
+    // report ID, then one code per stage: a new profile holds no values, its stages are off
+    //                                     00 |off|2500| off...
+    EXPECT_EQ(outputs[0].bytes.left(9).toHex(' '), QByteArray("00 80 45 80 80 80 80 80 80"));
 
     EXPECT_EQ(storedValue(rig, 1, "sensor/dpi_R8").toStringList().value(1), "2500");
+}
+
+TEST(R8ctlDevice, DpiStageCountComesFromTheMouse) {
+    R8ctlRig rig;
+    ASSERT_EQ(rig.run({"profile", "reset", "1"}).exitCode, 0);
+    const R8ctlRun r =
+        rig.run({"--emulate=stages=4", "--wire-log=w.log", "dpi", "set", "3", "750"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QList<WireLine> sets = R8ctlRig::setCommands(rig.wireLog());
+    ASSERT_EQ(sets.size(), 1);
+    EXPECT_EQ(uchar(sets[0].plain[1]), 4);
+
+    for (const QStringList &beyond :
+         {QStringList{"dpi", "set", "5", "750"}, QStringList{"dpi", "stage", "5"},
+          QStringList{"dpi", "colors", "--stage", "5", "red"}}) {
+        const R8ctlRun refused = rig.run(QStringList{"--emulate=stages=4"} + beyond);
+        EXPECT_EQ(refused.exitCode, 2) << beyond.join(' ').toStdString();
+        EXPECT_TRUE(refused.err.contains("4 DPI stages")) << refused.err.toStdString();
+    }
+    // The last stage in use that has a value is not switched off.
+    QSettings p1(rig.programFile("modules/setting/p1.bin"), QSettings::IniFormat);
+    p1.setValue("sensor/dpi_R8", QVariantList{0, 0, 750, 0, 2500, 3000, 3500, 4000});
+    p1.sync();
+    EXPECT_EQ(rig.run({"--emulate=stages=4", "dpi", "set", "3", "0"}).exitCode, 2);
+    EXPECT_EQ(rig.run({"--emulate=stages=8", "dpi", "set", "3", "0"}).exitCode, 0);
 }
 
 struct WireCase {
@@ -45,6 +70,7 @@ struct WireCase {
     const char *output; // the first data-phase report after the report ID, or nullptr
     const char *key;    // profile key that now holds the value, or nullptr
     const char *stored;
+    QStringList setup = {}; // a command run first, without the wire log
 };
 
 class R8ctlWire : public ::testing::TestWithParam<WireCase> {};
@@ -52,6 +78,9 @@ class R8ctlWire : public ::testing::TestWithParam<WireCase> {};
 TEST_P(R8ctlWire, SendsTheBridgeFrameAndStoresFirst) {
     const WireCase &c = GetParam();
     R8ctlRig rig;
+    if (!c.setup.isEmpty()) {
+        ASSERT_EQ(rig.run(c.setup).exitCode, 0);
+    }
     R8ctlRun r = rig.run(QStringList{"--emulate=logo=off", "--wire-log", "w.log"} + c.args);
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QList<WireLine> log = rig.wireLog();
@@ -79,22 +108,29 @@ INSTANTIATE_TEST_SUITE_P(
         WireCase{"rate", {"rate", "250"}, "01 04", nullptr, "sensor/reportRate_R8", "4"},
         WireCase{"rateHz", {"rate", "125Hz"}, "01 08", nullptr, "sensor/reportRate_R8", "8"},
         //                                                  0B |stg
-        WireCase{"stage", {"dpi", "stage", "2"}, "0b 02", nullptr, "sensor/stage_R8", "2"},
+        WireCase{"stage",
+                 {"dpi", "stage", "5"},
+                 "0b 05",
+                 nullptr,
+                 "sensor/stage_R8",
+                 "5",
+                 {"profile", "reset", "1"}},
         //                  0D |eff|bri|spd      WAVE, brightness position 3, speed position 7
         WireCase{"wave",
                  {"light", "wave", "--brightness", "3", "--speed", "7"},
                  "0d 05 73 01",
                  nullptr,
                  "color_R8/ledEffect",
-                 "4, 3, 7"},
+                 "4, 3, 7, 1"},
         WireCase{"spotlight",
                  {"light", "spotlight", "--speed", "0"},
                  "0d 0a ff 1e",
                  nullptr,
                  "color_R8/ledEffect",
-                 "9, 7, 0"},
+                 "9, 7, 0, 1"},
         WireCase{"static", {"light", "static"}, "0d 01 ff 00", nullptr, nullptr, nullptr},
-        WireCase{"off", {"light", "off"}, "0d 00 00 00", nullptr, "color_R8/ledEffect", "0, 7, 4"},
+        WireCase{
+            "off", {"light", "off"}, "0d 00 00 00", nullptr, "color_R8/ledEffect", "0, 7, 4, 0"},
         //                  10 |typ| len                    one cell changed, the rest as the page
         //                  starts
         WireCase{"palette",
@@ -157,8 +193,8 @@ TEST(R8ctlDevice, SensorTypeDecidesTheDpiCodes) {
     for (const WireLine &l : rig.wireLog())
         if (l.kind == "OUTPUT")
             data = l.bytes.mid(1, 8);
-    // 10000 -> 71; the sensor's own starting values 2000, 4000, 8000; 0 is off
-    EXPECT_EQ(data.toHex(' '), QByteArray("71 13 27 67 80 80 80 80"));
+    // 10000 -> 71, stages without a value are off
+    EXPECT_EQ(data.toHex(' '), QByteArray("71 80 80 80 80 80 80 80"));
 
     // 2500 is a value of sensor type 0, not of type 3.
     const R8ctlRun bad = rig.run({"--emulate=sensor=3", "dpi", "set", "1", "2500"});
@@ -186,8 +222,7 @@ TEST(R8ctlDevice, InfoReportsTheMouseAndTheKeyboardFirmware) {
     EXPECT_EQ(o["product"].toString(), "R8");
     EXPECT_EQ(o["handshake"].toString(), "passed");
     EXPECT_EQ(o["sensorType"].toInt(), 2);
-    EXPECT_GE(o["dpiStages"].toInt(), 1);
-    EXPECT_LE(o["dpiStages"].toInt(), 8);
+    EXPECT_EQ(o["dpiStages"].toInt(), 5);
     EXPECT_FALSE(o["logoLed"].toBool());
     EXPECT_EQ(o["interfaces"].toArray().size(), 2);
     EXPECT_EQ(o["keyboard"].toObject()["handshake"].toString(), "passed");

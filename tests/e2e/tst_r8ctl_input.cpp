@@ -52,6 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"brightness8", {"light", "wave", "--brightness", "8"}, "--brightness must be"},
         BadCase{"unknownEffect", {"light", "disco"}, "unknown lighting effect"},
         BadCase{"stageOff", {"dpi", "stage", "6"}, "stage 6 is switched off"},
+        BadCase{"noStageLeft", {"dpi", "set", "1", "0"}, "at least one stage with a DPI value"},
         BadCase{"lastLeftButton", {"button", "1", "led"}, "only left button"},
         BadCase{"profile11", {"profile", "switch", "11"}, "no profile '11'"},
         BadCase{"pointer11", {"pointer", "speed", "11"}, "N must be"},

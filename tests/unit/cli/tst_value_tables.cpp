@@ -4,8 +4,10 @@
 #include "lighting_table.h"
 
 #include <QDir>
+
 #include <QFile>
 #include <QRegularExpression>
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -100,6 +102,41 @@ TEST(LightingTable, SpeedBytesPerEffectAndPosition) {
         // Effects without a speed control get 0.
         EXPECT_EQ(LightingTable::speedByte(1, s), 0);
     }
+}
+
+TEST(LightingTable, AgreesWithTheLightingPagesJavaScript) {
+    QFile f(qEnvironmentVariable("R8_SOURCE_DIR") + "/resources/modules/qml/js/lighting.js");
+    if (!f.open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "no lighting.js";
+    const QString text = QString::fromUtf8(f.readAll());
+    // { text: "STATIC", string: 13, speed: false, brightness: true, palette: true }
+    static const QRegularExpression row(
+        "text:\\s*\"([^\"]+)\"[^}]*speed:\\s*(true|false),\\s*brightness:\\s*(true|false),"
+        "\\s*palette:\\s*(true|false)");
+    int position = 0;
+    for (auto it = row.globalMatch(text); it.hasNext(); ++position) {
+        const auto m = it.next();
+        const LightingTable::Effect *e = LightingTable::effect(position + 1);
+        ASSERT_NE(e, nullptr) << position;
+        EXPECT_EQ(m.captured(1), QLatin1String(e->name));
+        EXPECT_EQ(m.captured(2) == "true", e->speed) << e->name;
+        EXPECT_EQ(m.captured(3) == "true", e->brightness) << e->name;
+        EXPECT_EQ(m.captured(4) == "true", e->palette) << e->name;
+    }
+    EXPECT_EQ(position, 10);
+    // var speedRange = { 3: [1, 9], ... }: byte = base + round((7 - s) * span / 7)
+    static const QRegularExpression range("(\\d+):\\s*\\[(\\d+),\\s*(\\d+)\\]");
+    int ranges = 0;
+    for (auto it = range.globalMatch(text); it.hasNext(); ++ranges) {
+        const auto m = it.next();
+        const int code = m.captured(1).toInt(), base = m.captured(2).toInt(),
+                  span = m.captured(3).toInt();
+        for (int s = 0; s < 8; ++s)
+            EXPECT_EQ(LightingTable::speedByte(code, s),
+                      base + int(std::floor((7 - s) * span / 7.0 + 0.5)))
+                << code << " " << s;
+    }
+    EXPECT_EQ(ranges, 6);
 }
 
 TEST(LightingTable, BrightnessBytesAndControls) {
