@@ -301,6 +301,7 @@ Image {
         ui_View.ui_12H_SetKeyMatrix(KeyRecord.matrix(_model.records()))
     }
 
+    objectName: "_Page_Keydefine"
     width: 759
     height: 396
     source: mainIten.sourceFnKeydefineBackground

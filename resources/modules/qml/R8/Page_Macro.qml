@@ -186,6 +186,7 @@ Image {
         insertLines([MacroEdit.delayLine(_delay.text)])
     }
 
+    objectName: "_Page_Macro"
     width: 759
     height: 396
     source: mainIten.sourceFnMacroBackground
