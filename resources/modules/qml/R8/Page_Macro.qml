@@ -163,13 +163,13 @@ Image {
         insertLines([line])
     }
 
-    function addKey() {
+    function insertKey() {
         var name = _KeyCodeString.keycodeTostr(_keyInput.tmpKeycodeUSB)
         if (name !== undefined)
             insertLines(MacroEdit.pressAndRelease(name))
     }
 
-    function addMouseButton() {
+    function insertMouseButton() {
         var index = _mouseList.getCurIndex()
         if (index >= 0)
             insertLines(MacroEdit.pressAndRelease(_KeyCodeString.mousecodeTostr(index + 0xF0)))
@@ -253,7 +253,8 @@ Image {
             var renamed = false
             for (var i = 0; i < names.length; ++i)
                 renamed = renamed || String(names[i]).slice(0, -4) === newName
-            root.refreshMacroFiles(wasCurrent ? (renamed ? newName : oldName) : undefined)
+            // The list's editor still holds the row; reload once it has let go.
+            Qt.callLater(root.refreshMacroFiles, wasCurrent ? (renamed ? newName : oldName) : undefined)
         }
     }
 
@@ -355,7 +356,7 @@ Image {
             enabled: root.hasMacro && _mouseList.defaultIndex >= 0
             source0: mainIten.sourceAdd0
             source1: mainIten.sourceAdd1
-            onClicked: root.addMouseButton()
+            onClicked: root.insertMouseButton()
         }
         KeyInput_2 {
             id: _keyInput
@@ -370,7 +371,7 @@ Image {
             enabled: root.hasMacro && _keyInput.tmpKeycodeUSB > 0
             source0: mainIten.sourceAdd0
             source1: mainIten.sourceAdd1
-            onClicked: root.addKey()
+            onClicked: root.insertKey()
         }
         Image {
             y: 66
