@@ -25,7 +25,9 @@
 #include <gtest/gtest.h>
 
 // Readable failure messages for text.
-inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString &s, std::ostream *os) {
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace pagescene {
 

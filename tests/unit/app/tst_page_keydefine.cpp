@@ -13,7 +13,7 @@ protected:
         QByteArray profile = pagescene::staged("setting/pD.bin");
         for (const auto &[from, to] : profileEdits)
             profile.replace(from, to);
-        folder.write("modules/setting/p1.bin", profile);
+        folder.write("modules/setting/p1.bin", emptyProfile ? QByteArray() : profile);
         QByteArray second = pagescene::staged("setting/pD.bin");
         second.replace("\n3=1, 0, 244, 0", "\n3=0, 0, 5, 0");
         folder.write("modules/setting/p2.bin", second);
@@ -31,9 +31,7 @@ protected:
     }
 
     QObject *control(const char *alias) { return part(page, alias); }
-    int index(const char *alias) {
-        return call(control(alias), "getCurIndex").toInt();
-    }
+    int index(const char *alias) { return call(control(alias), "getCurIndex").toInt(); }
     void selectKey(int selectorIndex) { pickDropdown(control("keySelector"), selectorIndex); }
     void chooseFunction(int function) { pickDropdown(control("functionMenu"), function); }
     void apply() {
@@ -49,13 +47,13 @@ protected:
     std::vector<std::pair<QByteArray, QByteArray>> profileEdits;
     std::vector<std::pair<QString, int>> macros;
     QObject *page = nullptr;
+    bool emptyProfile = false;
 };
 
 TEST_F(KeyPage, ALanguageNamingFiveKeysListsFiveAndIndexThreeEditsKeyThree) {
     QObject *r8 = object("main_R8");
-    r8->setProperty("_ProductLayoutStringList",
-                    QStringList{"L", "R", "M", "F", "B", "", "", "", "", "", "", "", "", "", "",
-                                ""});
+    r8->setProperty("_ProductLayoutStringList", QStringList{"L", "R", "M", "F", "B", "", "", "", "",
+                                                            "", "", "", "", "", "", ""});
     call(page, "translateStrings");
     call(page, "initUI");
     QObject *selector = control("keySelector");
@@ -94,6 +92,17 @@ TEST_F(KeyPage, ComboWithLShiftAndAReopensAsLShift) {
     EXPECT_EQ(index("functionMenu"), 3);
     EXPECT_EQ(index("comboModifier"), 2);
     EXPECT_EQ(control("comboKey1")->property("tmpKeyString").toString(), "A");
+}
+
+class FirstStart : public KeyPage {
+protected:
+    FirstStart() { emptyProfile = true; }
+};
+
+TEST_F(FirstStart, KeysNeverStoredShowTheirDefaults) {
+    EXPECT_EQ(modelKey(3), "1,0,244,0");
+    EXPECT_EQ(index("functionMenu"), 1);
+    EXPECT_EQ(index("mouseList"), 4);
 }
 
 class StoredKeys : public KeyPage {
@@ -181,8 +190,8 @@ protected:
             QByteArray old = pagescene::staged("setting/pD.bin");
             const int at = old.indexOf(id, old.indexOf("[keydefine_R8]"));
             const int end = old.indexOf('\n', at + 1);
-            profileEdits.push_back({old.mid(at, end - at),
-                                    id + "9, 0, " + QByteArray::number(k + 1) + ", 0"});
+            profileEdits.push_back(
+                {old.mid(at, end - at), id + "9, 0, " + QByteArray::number(k + 1) + ", 0"});
         }
     }
 };

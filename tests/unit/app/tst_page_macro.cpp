@@ -25,9 +25,7 @@ protected:
     }
 
     QObject *control(const char *alias) { return part(page, alias); }
-    QStringList lines(const QString &name) {
-        return window->view()->loadMacroIni(name);
-    }
+    QStringList lines(const QString &name) { return window->view()->loadMacroIni(name); }
     QStringList shown() { return eval(page, "getAllMacroActions()").toStringList(); }
     bool enabled(const char *alias) { return control(alias)->property("enabled").toBool(); }
     void openJump() {

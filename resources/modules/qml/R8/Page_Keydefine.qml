@@ -46,8 +46,12 @@ Image {
         initKeyMatrix()
         refreshMacroFiles()
         _ScrollSwap_CHK.isSelect = ui_View.getScrollPinSwap()
-        for (var id = 0; id < 16; ++id)
-            _model.setRecord(id, KeyRecord.storedRecord(ui_View.getKeydefine(id)))
+        // A profile that never stored a key (a first start) shows the key's default.
+        for (var id = 0; id < 16; ++id) {
+            var stored = ui_View.getKeydefine(id)
+            _model.setRecord(id, stored.length >= 4 ? KeyRecord.storedRecord(stored)
+                                                    : _model.defaultRecord(id))
+        }
         showCurrentKey()
     }
 
