@@ -31,10 +31,19 @@ int main(int argc, char *argv[]) {
         return 2;
     }
     std::unique_ptr<HidBackend> bus;
-    if (emulation.emulate)
-        bus = std::make_unique<EmulatedBus>(emulation.options);
-    else
+    if (emulation.emulate) {
+        auto emulated = std::make_unique<EmulatedBus>(emulation.options);
+        if (!emulation.options.wireLog.isEmpty() && !emulated->wireLog().isWritingFile()) {
+            std::fprintf(stderr, "r8config: cannot write the wire log %s\n",
+                         qPrintable(emulation.options.wireLog));
+            return 2;
+        }
+        bus = std::move(emulated);
+    } else {
+        if (!emulation.options.wireLog.isEmpty())
+            std::fprintf(stderr, "r8config: --wire-log has no effect without --emulate\n");
         bus = std::make_unique<HidapiBackend>();
+    }
 
     // Every relative path of the program ("./modules/...") is relative to its own folder.
     const QString exe = QCoreApplication::applicationFilePath();

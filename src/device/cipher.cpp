@@ -1,8 +1,25 @@
 #include "cipher.h"
 
+#include <algorithm>
+#include <mutex>
 #include <utility>
 
 uchar SecrecyCode[8] = {0, 0, 0, 0, 0, 0, 0, 0};
+
+namespace {
+std::mutex secrecyCodeMutex;
+} // namespace
+
+void loadSecrecyCode(const char code[6]) {
+    std::lock_guard<std::mutex> lock(secrecyCodeMutex);
+    for (int k = 0; k < 6; ++k)
+        SecrecyCode[k + 1] = uchar(code[k]);
+}
+
+void copySecrecyCode(uchar out[8]) {
+    std::lock_guard<std::mutex> lock(secrecyCodeMutex);
+    std::copy(SecrecyCode, SecrecyCode + 8, out);
+}
 
 namespace {
 

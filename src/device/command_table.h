@@ -32,8 +32,8 @@ struct SetCommand {
     const char *slot;
     uchar code;
     RequestLayout request;
-    int dataLength; // bytes in the data phase; 0 none
-    bool ackWait;   // acknowledgement pauses around the transfer
+    int dataLength;       // bytes in the data phase; 0 none
+    bool ackWait;         // acknowledgement pauses around the transfer
     bool sleepAfterStart; // 8 ms on the caller after starting the transfer
     const char *message;  // written when the layer stays busy
 };
@@ -43,16 +43,17 @@ struct SetCommand {
 enum class ReplyPreset : uchar { Echo, Zero };
 
 constexpr signed char kNoOut = -1;
-using OutPositions = std::array<signed char, 6>; // reply byte of each out-value, kNoOut after the last
+using OutPositions =
+    std::array<signed char, 6>; // reply byte of each out-value, kNoOut after the last
 
 struct ReadCommand {
     const char *slot;
     uchar code;
     RequestLayout request;
-    int dataLength;      // block read in the data phase (the block is preset and copied back)
+    int dataLength; // block read in the data phase (the block is preset and copied back)
     ReplyPreset preset;
-    OutPositions out;    // reply bytes assigned to the out-parameters, in order
-    bool onlyOnSuccess;  // out-values and block are assigned only when the read worked
+    OutPositions out;   // reply bytes assigned to the out-parameters, in order
+    bool onlyOnSuccess; // out-values and block are assigned only when the read worked
     const char *message;
 };
 
@@ -70,16 +71,14 @@ inline CommandFrame frameFor(uchar code, const RequestLayout &layout,
     return buildFrame(code, params);
 }
 
-template <size_t N>
-constexpr const SetCommand &rowFor(const SetCommand (&table)[N], uchar code) {
+template <size_t N> constexpr const SetCommand &rowFor(const SetCommand (&table)[N], uchar code) {
     for (const SetCommand &row : table)
         if (row.code == code)
             return row;
     return table[0];
 }
 
-template <size_t N>
-constexpr const ReadCommand &rowFor(const ReadCommand (&table)[N], uchar code) {
+template <size_t N> constexpr const ReadCommand &rowFor(const ReadCommand (&table)[N], uchar code) {
     for (const ReadCommand &row : table)
         if (row.code == code)
             return row;

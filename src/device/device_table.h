@@ -11,7 +11,7 @@ struct DeviceInfo {
     qint32 type = -1; // 0 keyboard, 1 mouse
     quint16 vid = 0;
     quint16 pid = 0;
-    quint16 usagePage = 0;  // primary interface
+    quint16 usagePage = 0; // primary interface
     quint16 usage = 0;
     quint16 usagePage2 = 0; // secondary interface
     quint16 usage2 = 0;

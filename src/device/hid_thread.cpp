@@ -3,8 +3,7 @@
 #include <QThread>
 #include <QThreadPool>
 
-Hid_Thread::Hid_Thread(HidBackend *backend, QObject *parent)
-    : QObject(parent), m_backend(backend) {
+Hid_Thread::Hid_Thread(HidBackend *backend, QObject *parent) : QObject(parent), m_backend(backend) {
     // The watch holds one pool thread for as long as it runs; a write task must never
     // queue behind it.
     QThreadPool *pool = QThreadPool::globalInstance();

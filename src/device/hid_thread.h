@@ -95,8 +95,7 @@ public slots:
     void hid_00H_GetSecrecyCode(uchar &byte1, uchar &byte2, uchar &byte3, uchar &byte4);
     void hid_81H_GetReportRate(uchar &rate);
     void hid_83H_GetFunctionOption(uchar &type, uchar &option1, uchar &option2);
-    bool hid_87H_GetLEDInstructFunction(uchar type, uchar &option1, uchar &option2,
-                                        uchar &option3);
+    bool hid_87H_GetLEDInstructFunction(uchar type, uchar &option1, uchar &option2, uchar &option3);
     void hid_8BH_GetCurrentDPIStage(uchar &dpiStage);
     void hid_8DH_GetRGBLedEffect(uchar &effect, uchar &option1, uchar &option2);
     void hid_90H_GetLED8StageColor(uchar type, uchar *src24);
@@ -132,7 +131,7 @@ public slots:
     void hid_92H_GetUserPicture(uchar index, uchar *src512);
     void hid_94H_GetColor(uchar index, uchar &rValue, uchar &gValue, uchar &bValue);
 
-public:
+private:
     enum class ReadOutcome { Busy, Failed, Done };
 
     // The two command patterns. `n` is the data length when the row leaves it to the slot.
@@ -142,7 +141,6 @@ public:
                         std::initializer_list<uchar *> outs, uchar *block = nullptr,
                         int n = kLengthFromSlot);
 
-private:
     std::shared_ptr<DeviceEntry> entryAt(int index) const;
     QString pathOf(const DeviceEntry &entry, bool primary) const;
     void clearPath(DeviceEntry &entry, bool primary);

@@ -1,6 +1,6 @@
 // The keyboard's command slots: thin calls into the command patterns with their table rows.
-#include "hid_thread.h"
 #include "keyboard_commands.h"
+#include "hid_thread.h"
 
 using namespace KeyboardCommands;
 
@@ -21,8 +21,7 @@ void Hid_Thread::hid_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3
     runSet(set(0x03), {byte1, byte2, byte3, byte4});
 }
 
-void Hid_Thread::hid_04H_SetButtonSensitivity(uchar sens1, uchar sens2, uchar sens3,
-                                              uchar sens4) {
+void Hid_Thread::hid_04H_SetButtonSensitivity(uchar sens1, uchar sens2, uchar sens3, uchar sens4) {
     runSet(set(0x04), {sens1, sens2, sens3, sens4});
 }
 
@@ -82,8 +81,7 @@ void Hid_Thread::hid_82H_GetCurrentProfile(uchar &profile) {
     runRead(read(0x82), {}, {&profile});
 }
 
-void Hid_Thread::hid_83H_GetKeyboardoption(uchar &byte1, uchar &byte2, uchar &byte3,
-                                           uchar &byte4) {
+void Hid_Thread::hid_83H_GetKeyboardoption(uchar &byte1, uchar &byte2, uchar &byte3, uchar &byte4) {
     runRead(read(0x83), {}, {&byte1, &byte2, &byte3, &byte4});
 }
 

@@ -1,6 +1,6 @@
 // The mouse's command slots: thin calls into the command patterns with their table rows.
-#include "hid_thread.h"
 #include "mouse_commands.h"
+#include "hid_thread.h"
 
 using namespace MouseCommands;
 
@@ -17,8 +17,7 @@ void Hid_Thread::hid_01H_SetReportRate(uchar rate) {
     runSet(set(0x01), {rate});
 }
 
-void Hid_Thread::hid_03H_SetFunctionOption(uchar type, uchar rate, uchar option1,
-                                           uchar option2) {
+void Hid_Thread::hid_03H_SetFunctionOption(uchar type, uchar rate, uchar option1, uchar option2) {
     runSet(set(0x03), {type, rate, option1, option2});
 }
 
@@ -52,8 +51,7 @@ void Hid_Thread::hid_13H_SetMacroKey(uchar macroId, uchar *src128) {
     runSet(set(0x13), {macroId}, src128);
 }
 
-void Hid_Thread::hid_00H_GetSecrecyCode(uchar &byte1, uchar &byte2, uchar &byte3,
-                                        uchar &byte4) {
+void Hid_Thread::hid_00H_GetSecrecyCode(uchar &byte1, uchar &byte2, uchar &byte3, uchar &byte4) {
     runRead(read(0x00), {byte1, byte2, byte3, byte4}, {&byte1, &byte2, &byte3, &byte4});
 }
 

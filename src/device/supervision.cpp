@@ -77,8 +77,8 @@ void Hid_Thread::chkDeviceIsEnCode() {
         // Without the cipher there is nothing to prove; a device is usable when both of its
         // interfaces were found. Start-up then shows the window or tells the user.
         const std::shared_ptr<DeviceEntry> entry = entryAt(index);
-        const bool found = entry && !pathOf(*entry, true).isEmpty() &&
-                           !pathOf(*entry, false).isEmpty();
+        const bool found =
+            entry && !pathOf(*entry, true).isEmpty() && !pathOf(*entry, false).isEmpty();
         DeviceFlags::connected.store(found, std::memory_order_release);
         if (!found)
             refuseUnknownDevice();
@@ -87,15 +87,13 @@ void Hid_Thread::chkDeviceIsEnCode() {
 
     QString code;
     if (index == 0 || index == 1) {
-        code = m_appConfig ? m_appConfig
-                                 ->value(QStringLiteral("common/sCode%1").arg(index), kDefaultCode)
-                                 .toString()
-                           : kDefaultCode;
+        code = m_appConfig
+                   ? m_appConfig->value(QStringLiteral("common/sCode%1").arg(index), kDefaultCode)
+                         .toString()
+                   : kDefaultCode;
     }
-    if (code.size() == 6) {
-        for (int k = 0; k < 6; ++k)
-            SecrecyCode[k + 1] = uchar(code.at(k).toLatin1());
-    }
+    if (code.size() == 6)
+        loadSecrecyCode(code.toLatin1().constData());
 
     // Seeded with whole seconds: two handshakes in the same second send the same challenge.
     QRandomGenerator generator(quint32(QDateTime::currentDateTime().toSecsSinceEpoch()));
@@ -104,11 +102,12 @@ void Hid_Thread::chkDeviceIsEnCode() {
         c = uchar(generator.generate() & 0xFF);
 
     uchar answer[4] = {challenge[0], challenge[1], challenge[2], challenge[3]};
-    // The same as hid_00H_GetSecrecyCode, but it must know whether the command got through.
-    const bool sent = runRead(rowFor(MouseCommands::kRead, 0x00),
-                              {answer[0], answer[1], answer[2], answer[3]},
-                              {&answer[0], &answer[1], &answer[2], &answer[3]}) != ReadOutcome::Busy;
-    if (sent && std::equal(answer, answer + 4, challenge)) {
+    // The same as hid_00H_GetSecrecyCode, but it must know whether the read worked: a failed
+    // read yields zeros, which would pass against an all-zero challenge.
+    const bool answered =
+        runRead(rowFor(MouseCommands::kRead, 0x00), {answer[0], answer[1], answer[2], answer[3]},
+                {&answer[0], &answer[1], &answer[2], &answer[3]}) == ReadOutcome::Done;
+    if (answered && std::equal(answer, answer + 4, challenge)) {
         qDebug("Device Connect");
         DeviceFlags::connected.store(true, std::memory_order_release);
         return;

@@ -25,6 +25,18 @@ bool encrypting() {
     return DeviceFlags::encryption.load(std::memory_order_acquire);
 }
 
+void encipher(uchar frame[]) {
+    uchar code[8];
+    copySecrecyCode(code);
+    USBDataEncryption(frame, code);
+}
+
+void decipher(uchar frame[]) {
+    uchar code[8];
+    copySecrecyCode(code);
+    USBDataDecipher(frame, code);
+}
+
 } // namespace
 
 HidDevice *Hid_Thread::openInterface(int index, bool primary) {
@@ -62,7 +74,7 @@ bool Hid_Thread::sendFrame(int dataLength, bool ackWait) {
     if (!transferAllowed() || !openPrimary(index))
         return false;
     if (encrypting())
-        USBDataEncryption(requestReport + 1, SecrecyCode);
+        encipher(requestReport + 1);
 
     HidDevice *dev = openPrimary(index);
     if (!dev || dev->sendFeatureReport(requestReport, kFrameReportSize) < 0) {
@@ -108,7 +120,7 @@ bool Hid_Thread::queryFrame(int dataLength) {
     if (!transferAllowed() || !openPrimary(index))
         return false;
     if (encrypting())
-        USBDataEncryption(requestReport + 1, SecrecyCode);
+        encipher(requestReport + 1);
 
     HidDevice *dev = openPrimary(index);
     if (!dev || dev->sendFeatureReport(requestReport, kFrameReportSize) < 0) {
@@ -123,7 +135,7 @@ bool Hid_Thread::queryFrame(int dataLength) {
     if (dataLength <= 0) {
         m_primary.reset();
         if (encrypting())
-            USBDataDecipher(replyReport + 1, SecrecyCode);
+            decipher(replyReport + 1);
         return true;
     }
 

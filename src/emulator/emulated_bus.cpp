@@ -9,7 +9,8 @@
 class EmulatedHandle : public HidDevice {
 public:
     EmulatedHandle(EmulatedBus *bus, EmulatedBus::Slot *slot, int iface)
-        : m_bus(bus), m_slot(slot), m_iface(iface), m_generation(slot->generation) {}
+        : m_bus(bus), m_slot(slot), m_iface(iface), m_generation(slot->generation),
+          m_openedAt(bus->m_clock.elapsed()) {}
 
     int sendFeatureReport(const unsigned char *data, size_t length) override {
         slowDown();
@@ -53,12 +54,14 @@ public:
     int readTimeout(unsigned char *data, size_t length, int timeoutMs) override {
         QMutexLocker lock(&m_bus->m_mutex);
         const qint64 deadline = timeoutMs < 0 ? -1 : m_bus->m_clock.elapsed() + timeoutMs;
+        if (!usable())
+            return -1;
         for (;;) {
-            if (!usable())
+            if (!alive())
                 return -1;
             const qint64 now = m_bus->m_clock.elapsed();
             QByteArray report;
-            if (m_slot->device->takeInput(m_iface, now, &report)) {
+            if (m_slot->device->takeInput(m_iface, now, &report, m_openedAt)) {
                 const int n = std::min(int(length), int(report.size()));
                 std::memcpy(data, report.constData(), size_t(n));
                 m_bus->record(WireRecord::In, WireRecord::Input, m_iface, report.left(n));
@@ -75,13 +78,15 @@ public:
     }
 
 private:
-    // Only the primary interface counts towards a fault and suffers the slow answers.
+    bool alive() const { return m_slot->plugged && m_slot->generation == m_generation; }
+    // At the start of each report. Only the primary interface counts towards a fault and
+    // suffers the slow answers.
     bool usable() {
-        if (!m_slot->plugged || m_slot->generation != m_generation)
+        if (!alive())
             return false;
         if (m_iface == 1)
             m_bus->applyFault(*m_slot);
-        return m_slot->plugged && m_slot->generation == m_generation;
+        return alive();
     }
     void slowDown() {
         int ms = 0;
@@ -98,13 +103,13 @@ private:
     EmulatedBus::Slot *m_slot;
     int m_iface;
     int m_generation;
+    qint64 m_openedAt;
 };
 
 EmulatedBus::EmulatedBus(const EmulatorOptions &options) : m_options(options) {
     m_clock.start();
-    m_mouse.device = std::make_unique<VirtualMouse>(options.mouseCode, options.cipher,
-                                                    options.sensorType, options.logoLed,
-                                                    options.dpiStages);
+    m_mouse.device = std::make_unique<VirtualMouse>(
+        options.mouseCode, options.cipher, options.sensorType, options.logoLed, options.dpiStages);
     m_mouse.plugged = options.mouse;
     m_keyboard.device = std::make_unique<VirtualKeyboard>(options.keyboardCode, options.cipher);
     m_keyboard.plugged = options.keyboard;
@@ -173,6 +178,7 @@ void EmulatedBus::setFault(EmulatorFault fault, int after, int slowMs) {
     for (Slot *slot : {&m_mouse, &m_keyboard}) {
         slot->device->setNoAnswer(fault == EmulatorFault::NoAnswer);
         slot->device->setGarbage(fault == EmulatorFault::Garbage);
+        slot->device->setNoData(fault == EmulatorFault::NoData);
     }
 }
 

@@ -32,8 +32,8 @@ bool parseFault(const QString &value, EmulatorFault *out) {
         const char *name;
         EmulatorFault fault;
     } names[] = {{"none", EmulatorFault::None},       {"no-answer", EmulatorFault::NoAnswer},
-                 {"garbage", EmulatorFault::Garbage}, {"removal", EmulatorFault::Removal},
-                 {"slow", EmulatorFault::Slow}};
+                 {"garbage", EmulatorFault::Garbage}, {"no-data", EmulatorFault::NoData},
+                 {"removal", EmulatorFault::Removal}, {"slow", EmulatorFault::Slow}};
     for (const auto &n : names) {
         if (value == QLatin1String(n.name)) {
             *out = n.fault;

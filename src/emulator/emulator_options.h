@@ -10,6 +10,7 @@ enum class EmulatorFault {
     None,
     NoAnswer, // reads get no reply, data phases no input reports, sets no acknowledgement
     Garbage,  // replies and input reports are noise
+    NoData,   // frames are answered, but the input reports of a data phase never come
     Removal,  // the device disappears after `faultAfter` reports on its primary interface
     Slow,     // every report takes `slowMs` before it is taken or answered
 };
@@ -34,7 +35,7 @@ struct EmulatorOptions {
 // Parses "sensor=2,logo=off,stages=4,keyboard,..." on top of `options`. Keys:
 //   sensor=0..3  logo=on|off  stages=1..8  code=XXXXXX  keyboard-code=XXXXXX
 //   keyboard (also attach the keyboard)  keyboard-only (the keyboard instead of the mouse)
-//   cipher=on|off  fault=none|no-answer|garbage|removal|slow  fault-after=N  slow=MS
+//   cipher=on|off  fault=none|no-answer|garbage|no-data|removal|slow  fault-after=N  slow=MS
 //   ack-delay=MS  wire-log=FILE
 // Returns false with a message in `error` on the first bad item; `options` is then untouched.
 bool parseEmulatorOptions(const QString &text, EmulatorOptions *options, QString *error);
@@ -44,5 +45,6 @@ bool applyEmulatorEnvironment(EmulatorOptions *options, QString *error);
 
 inline constexpr const char *kEmulatorOptionsHelp =
     "sensor=0..3, logo=on|off, stages=1..8, code=XXXXXX, keyboard-code=XXXXXX, keyboard, "
-    "keyboard-only, cipher=on|off, fault=none|no-answer|garbage|removal|slow, fault-after=N, "
+    "keyboard-only, cipher=on|off, fault=none|no-answer|garbage|no-data|removal|slow, "
+    "fault-after=N, "
     "slow=MS, ack-delay=MS, wire-log=FILE";

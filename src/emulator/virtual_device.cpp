@@ -30,9 +30,8 @@ void VirtualDevice::addSharedCommands() {
         std::copy(q.begin() + 1, q.begin() + 5, r.begin() + 1);
     });
     addSet(0x01, fixed(0), [this](const CommandFrame &q, const Block &) { reportRate = q[1]; });
-    addRead(0x81, fixed(0), [this](const CommandFrame &, CommandFrame &r, Block &) {
-        r[1] = reportRate;
-    });
+    addRead(0x81, fixed(0),
+            [this](const CommandFrame &, CommandFrame &r, Block &) { r[1] = reportRate; });
 }
 
 const VirtualDevice::Command *VirtualDevice::find(uchar code) const {
@@ -110,13 +109,16 @@ void VirtualDevice::answerRead(const Command &command, const CommandFrame &reque
         for (uchar &b : data)
             b = noise();
     }
-    if (m_cipher)
+    // The firmware enciphers the reply of a frame-only read; a read with a data phase answers
+    // with a plain frame, which the host takes as it comes.
+    m_replyEnciphered = m_cipher && n == 0;
+    if (m_replyEnciphered)
         USBDataEncryption(reply.data(), m_code);
     m_reply = reply;
     m_hasReply = true;
 
     m_inputs[0].clear();
-    if (m_noAnswer)
+    if (m_noAnswer || m_noData)
         return;
     const int length = m_identity.reportLength;
     for (int offset = 0; offset < n && length > 0; offset += length) {
@@ -132,7 +134,7 @@ bool VirtualDevice::getFeature(QByteArray *report, QByteArray *plain) {
         return false;
     CommandFrame frame = m_hasReply ? m_reply : CommandFrame{};
     *report = QByteArray(1, '\0') + QByteArray(reinterpret_cast<const char *>(frame.data()), 8);
-    if (plain && m_cipher && m_hasReply) {
+    if (plain && m_replyEnciphered && m_hasReply) {
         USBDataDecipher(frame.data(), m_code);
         *plain = QByteArray(reinterpret_cast<const char *>(frame.data()), 8);
     }
@@ -158,8 +160,10 @@ qint64 VirtualDevice::nextInputDue(int iface) const {
     return queue.empty() ? -1 : queue.front().dueMs;
 }
 
-bool VirtualDevice::takeInput(int iface, qint64 nowMs, QByteArray *report) {
+bool VirtualDevice::takeInput(int iface, qint64 nowMs, QByteArray *report, qint64 listeningSince) {
     std::deque<PendingInput> &queue = m_inputs[iface == 2 ? 1 : 0];
+    while (iface == 2 && !queue.empty() && queue.front().dueMs < listeningSince)
+        queue.pop_front();
     if (queue.empty() || queue.front().dueMs > nowMs)
         return false;
     *report = queue.front().report;

@@ -37,6 +37,7 @@ public:
     // What the firmware does on faults of its own.
     void setNoAnswer(bool on) { m_noAnswer = on; }
     void setGarbage(bool on) { m_garbage = on; }
+    void setNoData(bool on) { m_noData = on; }
     void setAckDelayMs(int ms) { m_ackDelayMs = ms; }
     void setAckReport(const QByteArray &report) { m_ackReport = report; }
 
@@ -47,8 +48,10 @@ public:
     bool getFeature(QByteArray *report, QByteArray *plain);
     // An output report (report ID first) of the data phase.
     void output(const uchar *report, size_t length, qint64 nowMs);
-    // The next input report of an interface, when one is due by `nowMs`.
-    bool takeInput(int iface, qint64 nowMs, QByteArray *report);
+    // The next input report of an interface, when one is due by `nowMs`. Acknowledgements
+    // are events: those that came before `listeningSince` (when the reader opened the
+    // interface) reached nobody and are dropped, as hidraw drops reports no one reads.
+    bool takeInput(int iface, qint64 nowMs, QByteArray *report, qint64 listeningSince = 0);
     // When the next input report of an interface becomes due; -1 when none is queued.
     qint64 nextInputDue(int iface) const;
 
@@ -60,7 +63,8 @@ protected:
     using Block = std::vector<uchar>;
     using LengthFn = std::function<int(const CommandFrame &request)>;
     using SetFn = std::function<void(const CommandFrame &request, const Block &data)>;
-    using ReadFn = std::function<void(const CommandFrame &request, CommandFrame &reply, Block &data)>;
+    using ReadFn =
+        std::function<void(const CommandFrame &request, CommandFrame &reply, Block &data)>;
 
     void addSet(uchar code, LengthFn length, SetFn run);
     void addRead(uchar code, LengthFn length, ReadFn run);
@@ -94,6 +98,7 @@ private:
     bool m_cipher;
     bool m_noAnswer = false;
     bool m_garbage = false;
+    bool m_noData = false;
     int m_ackDelayMs = 2;
     QByteArray m_ackReport = QByteArray::fromHex("04040000");
     std::vector<Command> m_commands;
@@ -105,6 +110,7 @@ private:
     Block m_pendingData;
 
     bool m_hasReply = false;
+    bool m_replyEnciphered = false;
     CommandFrame m_reply{};
     std::deque<PendingInput> m_inputs[2]; // [0] primary data, [1] secondary acknowledgements
     unsigned m_noise = 0x2545F491u;

@@ -4,13 +4,11 @@
 
 namespace {
 
-template <size_t N>
-void store(std::array<uchar, N> &target, const std::vector<uchar> &data) {
+template <size_t N> void store(std::array<uchar, N> &target, const std::vector<uchar> &data) {
     std::copy_n(data.begin(), std::min(N, data.size()), target.begin());
 }
 
-template <size_t N>
-void load(std::vector<uchar> &data, const std::array<uchar, N> &source) {
+template <size_t N> void load(std::vector<uchar> &data, const std::array<uchar, N> &source) {
     std::copy_n(source.begin(), std::min(N, data.size()), data.begin());
 }
 
@@ -64,7 +62,8 @@ VirtualKeyboard::VirtualKeyboard(const QString &secrecyCode, bool cipher)
         r[2] = k.fwMinor;
     });
     addRead(0x82, fixed(0), [this](Q, R r, Block &) { r[1] = k.profile; });
-    addRead(0x83, fixed(0), [this](Q, R r, Block &) { std::copy_n(k.option.begin(), 4, r.begin() + 1); });
+    addRead(0x83, fixed(0),
+            [this](Q, R r, Block &) { std::copy_n(k.option.begin(), 4, r.begin() + 1); });
     addRead(0x84, fixed(0),
             [this](Q, R r, Block &) { std::copy_n(k.sensitivity.begin(), 4, r.begin() + 1); });
     addRead(0x88, fixed(0), [this](Q, R r, Block &) {

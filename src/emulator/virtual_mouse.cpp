@@ -4,13 +4,11 @@
 
 namespace {
 
-template <size_t N>
-void store(std::array<uchar, N> &target, const std::vector<uchar> &data) {
+template <size_t N> void store(std::array<uchar, N> &target, const std::vector<uchar> &data) {
     std::copy_n(data.begin(), std::min(N, data.size()), target.begin());
 }
 
-template <size_t N>
-void load(std::vector<uchar> &data, const std::array<uchar, N> &source) {
+template <size_t N> void load(std::vector<uchar> &data, const std::array<uchar, N> &source) {
     std::copy_n(source.begin(), std::min(N, data.size()), data.begin());
 }
 

@@ -16,8 +16,8 @@ struct MouseState {
     uchar effect = 1;
     uchar brightness = 3;
     uchar speed = 2;
-    std::array<uchar, 24> lightingColors{}; // type 0
-    std::array<uchar, 24> stageColors{};    // type 1
+    std::array<uchar, 24> lightingColors{};   // type 0
+    std::array<uchar, 24> stageColors{};      // type 1
     std::array<uchar, 4> stageColorIndices{}; // type 2
     uchar dpiStageCount = 8;
     std::array<uchar, 8> dpiCodes{};

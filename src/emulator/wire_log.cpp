@@ -10,6 +10,11 @@ bool WireLog::openFile(const QString &path) {
     return m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text);
 }
 
+bool WireLog::isWritingFile() const {
+    QMutexLocker lock(&m_mutex);
+    return m_file.isOpen();
+}
+
 void WireLog::add(WireRecord record) {
     QMutexLocker lock(&m_mutex);
     record.ms = m_clock.elapsed();

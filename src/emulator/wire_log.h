@@ -14,9 +14,9 @@ struct WireRecord {
     qint64 ms = 0;
     Direction direction = Out;
     Kind kind = Feature;
-    int iface = 1;     // 1 primary, 2 secondary
-    QByteArray bytes;  // as sent, report ID included for feature and output reports
-    QByteArray plain;  // the deciphered 8-byte frame, when the cipher is on; else empty
+    int iface = 1;    // 1 primary, 2 secondary
+    QByteArray bytes; // as sent, report ID included for feature and output reports
+    QByteArray plain; // the deciphered 8-byte frame, when the cipher is on; else empty
 };
 
 // Keeps every record and, when given a file, writes one line per record:
@@ -27,6 +27,7 @@ public:
     WireLog();
     // Opens (truncates) the log file; false when it cannot be written.
     bool openFile(const QString &path);
+    bool isWritingFile() const;
     void add(WireRecord record);
     QList<WireRecord> records() const;
     void clear();

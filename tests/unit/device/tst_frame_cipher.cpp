@@ -1,0 +1,80 @@
+#include "cipher.h"
+#include "frame.h"
+
+#include <QByteArray>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+TEST(Frame, ChecksumIsTheNotOfTheSumOfSevenBytes) {
+    const struct {
+        const char *frame;
+        uchar checksum;
+    } rows[] = {
+        {"01020000000000", 0xFC}, {"0d000008000000", 0xEA},
+        {"8d000000000000", 0x72}, {"13ff0000000000", 0xED},
+        {"00000000000000", 0xFF}, {"ffffffffffffff", 0x06}, // 7 * 255 = 0x6F9
+    };
+    for (const auto &row : rows) {
+        const QByteArray bytes = QByteArray::fromHex(row.frame);
+        EXPECT_EQ(hidCS(reinterpret_cast<const uchar *>(bytes.constData())), row.checksum)
+            << row.frame;
+    }
+}
+
+TEST(Frame, BuildPutsCodeParametersAndChecksum) {
+    const CommandFrame f = buildFrame(0x11, {0x06, 0x08, 0, 0, 0, 0});
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(f.data()), 8).toHex(' '),
+              "11 06 08 00 00 00 00 e0");
+}
+
+TEST(Cipher, KnownBlockWithAZeroCode) {
+    // Worked through by hand: the pair swaps and the zero code leave a zero block zero, the
+    // rotation too, so only the nibble-swapped key remains.
+    const uchar code[8] = {};
+    uchar block[8] = {};
+    USBDataEncryption(block, code);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(block), 8).toHex(' '),
+              "65 16 15 57 07 c4 96 87");
+}
+
+TEST(Cipher, DecipherUndoesEncipherForAnyFrame) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 2000; ++round) {
+        uchar code[8], frame[8], copy[8];
+        for (int i = 0; i < 8; ++i) {
+            code[i] = uchar(random());
+            frame[i] = copy[i] = uchar(random());
+        }
+        USBDataEncryption(frame, code);
+        USBDataDecipher(frame, code);
+        ASSERT_EQ(QByteArray(reinterpret_cast<const char *>(frame), 8),
+                  QByteArray(reinterpret_cast<const char *>(copy), 8));
+    }
+}
+
+TEST(Cipher, OnlyCodeBytesOneToSixMatter) {
+    const uchar base[8] = {0, '4', '8', '2', '9', '1', '5', 0};
+    const uchar plain[8] = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08};
+    const auto encipher = [&](const uchar code[8]) {
+        uchar b[8];
+        std::copy(plain, plain + 8, b);
+        USBDataEncryption(b, code);
+        return QByteArray(reinterpret_cast<const char *>(b), 8);
+    };
+    const QByteArray reference = encipher(base);
+    for (int k = 0; k < 8; ++k) {
+        uchar code[8];
+        std::copy(base, base + 8, code);
+        code[k] ^= 0x5A;
+        if (k == 0 || k == 7)
+            EXPECT_EQ(encipher(code), reference) << "byte " << k;
+        else
+            EXPECT_NE(encipher(code), reference) << "byte " << k;
+    }
+}
+
+} // namespace
