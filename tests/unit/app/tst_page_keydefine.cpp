@@ -141,9 +141,26 @@ TEST_F(KeyPage, FireKeyWithAKeyAndSliderWritesSpeedAndShots) {
     EXPECT_EQ(modelKey(3), "10,4,255,10");
 }
 
-TEST_F(KeyPage, LedControlIsWrittenOnChoosingIt) {
-    chooseFunction(6);
-    EXPECT_EQ(modelKey(3), "11,0,0,0");
+TEST_F(KeyPage, ListChoicesWriteTheirRecords) {
+    struct Case {
+        int function;
+        const char *list;
+        int entry;
+        const char *record;
+    };
+    const Case cases[] = {
+        {1, "mouseList", 9, "4,0,1,0"},   // SCROLL UP
+        {1, "mouseList", 7, "7,0,2,0"},   // DPI -
+        {2, "mediaList", 1, "3,0,182,0"}, // PREVIOUS TRACK, usage 0x00B6
+        {2, "mediaList", 8, "3,0,138,1"}, // MAIL, usage 0x018A
+        {6, nullptr, 0, "11,0,0,0"},      // LED CONTROL: written by the menu itself
+    };
+    for (const Case &c : cases) {
+        chooseFunction(c.function);
+        if (c.list)
+            pickFileListButton(control(c.list), c.entry);
+        EXPECT_EQ(modelKey(3), c.record) << c.function << " " << c.entry;
+    }
 }
 
 class MacroKeys : public KeyPage {
@@ -176,6 +193,15 @@ TEST_F(MacroKeys, RebindingFreesTheOldSlotFirst) {
     EXPECT_EQ(modelKey(3), "9,0,1,0");
     EXPECT_EQ(macroValue("Macro. 001", "config/index").toInt(), -1);
     EXPECT_EQ(macroValue("Macro. 002", "config/index").toInt(), 0);
+}
+
+TEST_F(MacroKeys, AllResetGivesTheMacroSlotBack) {
+    chooseFunction(4);
+    pickFileListButton(control("macroList"), 0);
+    ASSERT_EQ(macroValue("Macro. 001", "config/index").toInt(), 0);
+    click(member("downItem", "resetButton")); // ALL RESET
+    EXPECT_EQ(modelKey(3), "1,0,244,0");
+    EXPECT_EQ(macroValue("Macro. 001", "config/index").toInt(), -1);
 }
 
 class TwelveSlotsUsed : public KeyPage {
