@@ -8,7 +8,6 @@ Image {
     id: root
     property var mapping_for_keyId: [0, 1, 2, 3, 4, 5, 6, 14, 15]
     property int playMode: 0
-    property bool fireByMouse: true
     property alias model: _model
     property alias keySelector: _menu_matrix
     property alias functionMenu: _menu1
@@ -19,15 +18,15 @@ Image {
     property alias comboModifier: _combo_mod
     property alias comboKey1: _combo_key1
     property alias comboKey2: _combo_key2
-    property alias macroList: _list_macro
-    property alias playModeButtons: playModes
-    property alias timesField: _times
-    property alias fireMouseRadio: _fire_mouse_radio
-    property alias fireKeyRadio: _fire_key_radio
-    property alias fireMouseList: _fire_mouse
-    property alias fireKeyInput: _fire_key
-    property alias fireSlider: _fire_slider
-    property alias shotsField: _shots
+    property alias macroList: macroGroup.list
+    property alias playModeButtons: macroGroup.playModes
+    property alias timesField: macroGroup.times
+    property alias fireMouseRadio: fireGroup.mouseRadio
+    property alias fireKeyRadio: fireGroup.keyRadio
+    property alias fireMouseList: fireGroup.mouseList
+    property alias fireKeyInput: fireGroup.keyInput
+    property alias fireSlider: fireGroup.slider
+    property alias shotsField: fireGroup.shots
     property alias resetButton: _btnReset
     property alias applyButton: _btnApply
 
@@ -73,7 +72,7 @@ Image {
         for (var m = 0; m < KeyRecord.mediaUsages.length; ++m)
             media.push(KeyRecord.text(s, KeyRecord.mediaFirstText + m))
         fillTexts(_list_media.mdItems, media)
-        fillTexts(_fire_mouse.mdItems, KeyRecord.fireMouseTexts.map(function (i) { return KeyRecord.text(s, i) }))
+        fillTexts(fireGroup.mouseList.mdItems, KeyRecord.fireMouseTexts.map(function (i) { return KeyRecord.text(s, i) }))
 
         var layout = mainItem_R8._ProductLayoutStringList
         var ids = KeyRecord.layoutKeyIds(layout)
@@ -98,28 +97,28 @@ Image {
     }
 
     function refreshMacroFiles() {
-        var current = _list_macro.getCurIndex() >= 0
-                ? _list_macro.mdItems.get(_list_macro.getCurIndex()).textX : undefined
+        var current = macroGroup.list.getCurIndex() >= 0
+                ? macroGroup.list.mdItems.get(macroGroup.list.getCurIndex()).textX : undefined
         var names = ui_View.getMacroIniNames()
-        _list_macro.mdItems.clear()
+        macroGroup.list.mdItems.clear()
         var keep = -1
         for (var i = 0; i < names.length; ++i) {
             var name = String(names[i]).slice(0, -4)
-            _list_macro.mdItems.append({ "textX": name })
+            macroGroup.list.mdItems.append({ "textX": name })
             if (name === current)
                 keep = i
         }
-        _list_macro.setCurIndex(keep)
+        macroGroup.list.setCurIndex(keep)
     }
 
-    function macroName(i) { return i >= 0 && i < _list_macro.mdItems.count ? _list_macro.mdItems.get(i).textX : "" }
+    function macroName(i) { return i >= 0 && i < macroGroup.list.mdItems.count ? macroGroup.list.mdItems.get(i).textX : "" }
 
     function getMacroIndexUsed() { return KeyRecord.usedMacroSlots(_model.records()) }
 
     // A macro file whose slot no key plays any more gives the slot back.
     function refreshMacroIndex() {
         var used = getMacroIndexUsed()
-        for (var i = 0; i < _list_macro.mdItems.count; ++i) {
+        for (var i = 0; i < macroGroup.list.mdItems.count; ++i) {
             var name = macroName(i)
             var config = ui_View.loadMacroIniConfig(name)
             if (config.length < 2)
@@ -155,16 +154,16 @@ Image {
         _kb_input.setKeycodeUSB(0)
         _combo_key1.setKeycodeUSB(0)
         _combo_key2.setKeycodeUSB(0)
-        _fire_key.setKeycodeUSB(0)
+        fireGroup.keyInput.setKeycodeUSB(0)
         _list_mouse.setCurIndex(-1)
         _list_media.setCurIndex(-1)
         _combo_mod.setCurIndex(-1)
-        _list_macro.setCurIndex(-1)
-        _fire_mouse.setCurIndex(-1)
+        macroGroup.list.setCurIndex(-1)
+        fireGroup.mouseList.setCurIndex(-1)
         playMode = 0
-        _times.text = "1"
-        _shots.text = String(KeyRecord.defaultShots)
-        _fire_slider.currentIndex = -1
+        macroGroup.times.text = "1"
+        fireGroup.shots.text = String(KeyRecord.defaultShots)
+        fireGroup.slider.currentIndex = -1
     }
 
     function keyCodeToUI(byte0, byte1, byte2, byte3) {
@@ -190,23 +189,23 @@ Image {
             break
         case KeyRecord.FN_MACRO:
             refreshMacroFiles()
-            _list_macro.setCurIndex(-1)
-            for (var i = 0; i < _list_macro.mdItems.count; ++i) {
+            macroGroup.list.setCurIndex(-1)
+            for (var i = 0; i < macroGroup.list.mdItems.count; ++i) {
                 var config = ui_View.loadMacroIniConfig(macroName(i))
                 if (config.length >= 2 && KeyRecord.toNumber(config[0]) === d.slot - 1) {
-                    _list_macro.setCurIndex(i)
-                    _times.text = String(KeyRecord.toNumber(config[1]))
+                    macroGroup.list.setCurIndex(i)
+                    macroGroup.times.text = String(KeyRecord.toNumber(config[1]))
                     break
                 }
             }
             playMode = d.playMode
             break
         case KeyRecord.FN_FIRE:
-            fireByMouse = d.fireMouseItem >= 0
-            _fire_mouse.setCurIndex(d.fireMouseItem)
-            _fire_key.setKeycodeUSB(d.fireKey)
-            _fire_slider.currentIndex = d.slider
-            _shots.text = String(d.shots)
+            fireGroup.fireByMouse = d.fireMouseItem >= 0
+            fireGroup.mouseList.setCurIndex(d.fireMouseItem)
+            fireGroup.keyInput.setKeycodeUSB(d.fireKey)
+            fireGroup.slider.currentIndex = d.slider
+            fireGroup.shots.text = String(d.shots)
             break
         }
     }
@@ -242,10 +241,10 @@ Image {
     }
 
     function writeFire() {
-        var item = _fire_mouse.getCurIndex()
-        var code = fireByMouse ? (item >= 0 ? 0xF0 + item : 0) : _fire_key.tmpKeycodeUSB
-        setCurRecord(KeyRecord.fireRecord(code, _fire_slider.currentIndex,
-                                          KeyRecord.toNumber(_shots.text)))
+        var item = fireGroup.mouseList.getCurIndex()
+        var code = fireGroup.fireByMouse ? (item >= 0 ? 0xF0 + item : 0) : fireGroup.keyInput.tmpKeycodeUSB
+        setCurRecord(KeyRecord.fireRecord(code, fireGroup.slider.currentIndex,
+                                          KeyRecord.toNumber(fireGroup.shots.text)))
     }
 
     function setMacro() {
@@ -253,13 +252,13 @@ Image {
         // Slots that no key plays any more are given back first, so that the file chosen
         // now cannot be handed a slot another file still claims.
         refreshMacroIndex()
-        var name = macroName(_list_macro.getCurIndex())
+        var name = macroName(macroGroup.list.getCurIndex())
         if (name === "")
             return
         var config = ui_View.loadMacroIniConfig(name)
         if (config.length < 2)
             return
-        var times = KeyRecord.toNumber(_times.text)
+        var times = KeyRecord.toNumber(macroGroup.times.text)
         var index = KeyRecord.toNumber(config[0])
         if (index < 0) {
             index = KeyRecord.lowestFreeSlot(getMacroIndexUsed())
@@ -277,10 +276,10 @@ Image {
     }
 
     function endTextInput() {
-        if (_times.activeFocus)
-            _times.focus = false
-        if (_shots.activeFocus)
-            _shots.focus = false
+        if (macroGroup.times.activeFocus)
+            macroGroup.times.focus = false
+        if (fireGroup.shots.activeFocus)
+            fireGroup.shots.focus = false
     }
 
     function pageReset() {
@@ -316,7 +315,7 @@ Image {
             _kb_input.detectKeyboard(isDown, usbCode)
             _combo_key1.detectKeyboard(isDown, usbCode)
             _combo_key2.detectKeyboard(isDown, usbCode)
-            _fire_key.detectKeyboard(isDown, usbCode)
+            fireGroup.keyInput.detectKeyboard(isDown, usbCode)
         }
     }
     Connections {
@@ -449,154 +448,25 @@ Image {
             }
         }
 
-        // MACRO
-        Item {
+        KeyMacroGroup {
+            id: macroGroup
             x: fnArea.secondX
             visible: _menu1.defaultIndex === KeyRecord.FN_MACRO
-            Column {
-                id: playModes
-                x: _list_macro.width + 15
-                spacing: 8
-                RadioButton {
-                    index: 0
-                    isSelect: root.playMode === 0
-                    chkStr: mainIten.globalSetting_stringList[96]
-                    onClicked: function (index) { root.choosePlayMode(index) }
-                }
-                RadioButton {
-                    index: 1
-                    isSelect: root.playMode === 1
-                    chkStr: mainIten.globalSetting_stringList[98]
-                    onClicked: function (index) { root.choosePlayMode(index) }
-                }
-                RadioButton {
-                    index: 2
-                    isSelect: root.playMode === 2
-                    chkStr: mainIten.globalSetting_stringList[99]
-                    onClicked: function (index) { root.choosePlayMode(index) }
-                }
+            playMode: root.playMode
+            onFileChosen: root.setMacro()
+            onPlayModeChosen: function (mode) { root.choosePlayMode(mode) }
+            onTimesConfirmed: {
+                if (root.playMode === 0)
+                    root.setMacro()
             }
-            Row {
-                x: playModes.x + 20
-                y: playModes.height + 8
-                spacing: 5
-                Rectangle {
-                    width: 50
-                    height: 19
-                    color: "transparent"
-                    border.color: mainIten.globalSetting_color_enable
-                    TextInput {
-                        id: _times
-                        anchors.fill: parent
-                        anchors.margins: 2
-                        horizontalAlignment: TextInput.AlignHCenter
-                        text: "1"
-                        maximumLength: 5
-                        validator: IntValidator { bottom: 0; top: 65535 }
-                        color: mainIten.globalSetting_color
-                        font.family: mainIten.globalSetting_fontFamily
-                        font.pixelSize: mainIten.globalSetting_size
-                        onEditingFinished: {
-                            if (root.playMode === 0)
-                                root.setMacro()
-                        }
-                    }
-                }
-                Text {
-                    text: mainIten.globalSetting_stringList[97]
-                    color: mainIten.globalSetting_color
-                    font.family: mainIten.globalSetting_fontFamily
-                    font.pixelSize: mainIten.globalSetting_size
-                    font.bold: true
-                }
-            }
-            FileListButton {
-                id: _list_macro
-                onRequestToUpdateList: root.refreshMacroFiles()
-                onListElementClicked: root.setMacro()
-            }
+            onListRequested: root.refreshMacroFiles()
         }
 
-        // FIRE KEY
-        Item {
+        KeyFireGroup {
+            id: fireGroup
             x: fnArea.secondX
             visible: _menu1.defaultIndex === KeyRecord.FN_FIRE
-            RadioButton {
-                id: _fire_mouse_radio
-                y: 4
-                index: 0
-                isSelect: root.fireByMouse
-                onClicked: root.fireByMouse = true
-            }
-            RadioButton {
-                id: _fire_key_radio
-                y: 37
-                index: 1
-                isSelect: !root.fireByMouse
-                onClicked: root.fireByMouse = false
-            }
-            KeyInput_2 {
-                id: _fire_key
-                x: 25
-                y: 33
-                onInputComplete: {
-                    root.fireByMouse = false
-                    root.writeFire()
-                }
-            }
-            Text {
-                y: 72
-                text: mainIten.globalSetting_stringList[3]
-                color: mainIten.globalSetting_color
-                font.family: mainIten.globalSetting_fontFamily
-                font.pixelSize: mainIten.globalSetting_size
-                font.bold: true
-            }
-            Slider {
-                id: _fire_slider
-                x: 25
-                y: 90
-                onSliderClicked: root.writeFire()
-            }
-            Row {
-                x: 25
-                y: 125
-                Text {
-                    text: "FIRE【"
-                    color: mainIten.globalSetting_color
-                    font.family: mainIten.globalSetting_fontFamily
-                    font.pixelSize: mainIten.globalSetting_size
-                    font.bold: true
-                }
-                TextInput {
-                    id: _shots
-                    width: 60
-                    horizontalAlignment: TextInput.AlignHCenter
-                    text: "10"
-                    maximumLength: 3
-                    validator: IntValidator { bottom: 0; top: 255 }
-                    color: mainIten.globalSetting_color
-                    font.family: mainIten.globalSetting_fontFamily
-                    font.pixelSize: mainIten.globalSetting_size
-                    onEditingFinished: root.writeFire()
-                }
-                Text {
-                    text: "】times"
-                    color: mainIten.globalSetting_color
-                    font.family: mainIten.globalSetting_fontFamily
-                    font.pixelSize: mainIten.globalSetting_size
-                    font.bold: true
-                }
-            }
-            DropdownList {
-                id: _fire_mouse
-                x: 25
-                z: 5
-                onListElementClicked: {
-                    root.fireByMouse = true
-                    root.writeFire()
-                }
-            }
+            onRecordChanged: root.writeFire()
         }
 
         Row {
