@@ -16,7 +16,8 @@ Item {
 
     Column {
         id: playModes
-        x: _list_macro.width + 15
+        // Below the file list's header, which drops open over them.
+        y: _list_macro.height + 10
         spacing: 8
         RadioButton {
             index: 0
@@ -39,7 +40,7 @@ Item {
     }
     Row {
         x: playModes.x + 20
-        y: playModes.height + 8
+        y: playModes.y + playModes.height + 8
         spacing: 5
         Rectangle {
             width: 50
