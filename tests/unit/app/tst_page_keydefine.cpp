@@ -110,7 +110,8 @@ protected:
     StoredKeys() {
         profileEdits = {{"\n3=1, 0, 244, 0", "\n3=10, 240, 33, 3"},
                         {"\n4=1, 0, 243, 0", "\n4=10, 240, 45, 3"},
-                        {"\n5=7, 0, 3, 0", "\n5=7, 0, 1, 0"}};
+                        {"\n5=7, 0, 3, 0", "\n5=7, 0, 1, 0"},
+                        {"scrollswap=false", "scrollswap=true"}};
     }
 };
 
@@ -161,6 +162,13 @@ TEST_F(KeyPage, ListChoicesWriteTheirRecords) {
             pickFileListButton(control(c.list), c.entry);
         EXPECT_EQ(modelKey(3), c.record) << c.function << " " << c.entry;
     }
+}
+
+TEST_F(StoredKeys, ApplySendsTheStoredScrollSwapWithTheMatrix) {
+    EXPECT_TRUE(control("scrollSwap")->property("isSelect").toBool());
+    apply();
+    EXPECT_EQ(bus.mouseState().option1 & 0x40, 0x40);
+    EXPECT_EQ(deviceKey(4), "0a f0 2d 03");
 }
 
 class MacroKeys : public KeyPage {

@@ -66,13 +66,15 @@ Image {
 
     function translateStrings() {
         var s = mainIten.globalSetting_stringList
-        fillTexts(_menu1.mdItems, KeyRecord.functionTexts.map(function (i) { return KeyRecord.text(s, i) }))
-        fillTexts(_list_mouse.mdItems, KeyRecord.mouseItems.map(function (m) { return KeyRecord.text(s, m.text) }))
+        var byIndex = function (i) { return KeyRecord.text(s, i) }
+        fillTexts(_menu1.mdItems, KeyRecord.functionTexts.map(byIndex))
+        fillTexts(_list_mouse.mdItems,
+                  KeyRecord.mouseItems.map(function (m) { return KeyRecord.text(s, m.text) }))
         var media = []
         for (var m = 0; m < KeyRecord.mediaUsages.length; ++m)
             media.push(KeyRecord.text(s, KeyRecord.mediaFirstText + m))
         fillTexts(_list_media.mdItems, media)
-        fillTexts(fireGroup.mouseList.mdItems, KeyRecord.fireMouseTexts.map(function (i) { return KeyRecord.text(s, i) }))
+        fillTexts(fireGroup.mouseList.mdItems, KeyRecord.fireMouseTexts.map(byIndex))
 
         var layout = mainItem_R8._ProductLayoutStringList
         var ids = KeyRecord.layoutKeyIds(layout)
@@ -111,7 +113,10 @@ Image {
         macroGroup.list.setCurIndex(keep)
     }
 
-    function macroName(i) { return i >= 0 && i < macroGroup.list.mdItems.count ? macroGroup.list.mdItems.get(i).textX : "" }
+    function macroName(i) {
+        var files = macroGroup.list.mdItems
+        return i >= 0 && i < files.count ? files.get(i).textX : ""
+    }
 
     function getMacroIndexUsed() { return KeyRecord.usedMacroSlots(_model.records()) }
 
@@ -242,7 +247,8 @@ Image {
 
     function writeFire() {
         var item = fireGroup.mouseList.getCurIndex()
-        var code = fireGroup.fireByMouse ? (item >= 0 ? 0xF0 + item : 0) : fireGroup.keyInput.tmpKeycodeUSB
+        var code = fireGroup.fireByMouse ? (item >= 0 ? 0xF0 + item : 0)
+                                         : fireGroup.keyInput.tmpKeycodeUSB
         setCurRecord(KeyRecord.fireRecord(code, fireGroup.slider.currentIndex,
                                           KeyRecord.toNumber(fireGroup.shots.text)))
     }
@@ -399,7 +405,9 @@ Image {
             id: _kb_input
             x: fnArea.secondX
             visible: _menu1.defaultIndex === KeyRecord.FN_KEYBOARD
-            onInputComplete: function (usbCode) { root.setCurRecord(KeyRecord.keyboardRecord(usbCode)) }
+            onInputComplete: function (usbCode) {
+                root.setCurRecord(KeyRecord.keyboardRecord(usbCode))
+            }
         }
 
         // MOUSE
@@ -479,7 +487,10 @@ Image {
                 source0: mainIten.sourceReset0
                 source1: mainIten.sourceReset1
                 onClicked: root.pageReset()
-                ToolTipText { visible: _btnReset.mouse.containsMouse; text: mainIten.globalSetting_stringList[106] }
+                ToolTipText {
+                    visible: _btnReset.mouse.containsMouse
+                    text: mainIten.globalSetting_stringList[106]
+                }
             }
             Button_2state {
                 id: _btnApply
@@ -491,7 +502,10 @@ Image {
                     mainIten.setProtectUI(800)
                     root.pageApply()
                 }
-                ToolTipText { visible: _btnApply.mouse.containsMouse; text: mainIten.globalSetting_stringList[107] }
+                ToolTipText {
+                    visible: _btnApply.mouse.containsMouse
+                    text: mainIten.globalSetting_stringList[107]
+                }
             }
         }
     }

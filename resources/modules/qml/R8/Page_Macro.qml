@@ -254,7 +254,8 @@ Image {
             for (var i = 0; i < names.length; ++i)
                 renamed = renamed || String(names[i]).slice(0, -4) === newName
             // The list's editor still holds the row; reload once it has let go.
-            Qt.callLater(root.refreshMacroFiles, wasCurrent ? (renamed ? newName : oldName) : undefined)
+            var keep = wasCurrent ? (renamed ? newName : oldName) : undefined
+            Qt.callLater(root.refreshMacroFiles, keep)
         }
     }
 
@@ -306,7 +307,10 @@ Image {
             source0: mainIten.sourceSolidDelete0
             source1: mainIten.sourceSolidDelete1
             onClicked: root.deleteLine()
-            ToolTipText { visible: parent.mouse.containsMouse; text: mainIten.globalSetting_stringList[80] }
+            ToolTipText {
+                visible: parent.mouse.containsMouse
+                text: mainIten.globalSetting_stringList[80]
+            }
         }
         Button_2state {
             id: _btnCut
@@ -316,7 +320,10 @@ Image {
             source0: mainIten.sourceSolidCut0
             source1: mainIten.sourceSolidCut1
             onClicked: root.cutLine()
-            ToolTipText { visible: parent.mouse.containsMouse; text: mainIten.globalSetting_stringList[81] }
+            ToolTipText {
+                visible: parent.mouse.containsMouse
+                text: mainIten.globalSetting_stringList[81]
+            }
         }
         Button_2state {
             id: _btnPaste
@@ -339,7 +346,10 @@ Image {
             source0: mainIten.sourceSolidCopy0
             source1: mainIten.sourceSolidCopy1
             onClicked: root.copyLine()
-            ToolTipText { visible: parent.mouse.containsMouse; text: mainIten.globalSetting_stringList[83] }
+            ToolTipText {
+                visible: parent.mouse.containsMouse
+                text: mainIten.globalSetting_stringList[83]
+            }
         }
     }
 
