@@ -146,6 +146,11 @@ private:
     void clearPath(DeviceEntry &entry, bool primary);
     HidDevice *openInterface(int index, bool primary);
     bool transferAllowed() const;
+    // Checks the refusals, opens the primary interface, enciphers and sends the request
+    // frame. Returns the open primary interface, or null (nothing left open) on failure.
+    HidDevice *sendRequest(int index);
+    // Payload bytes per data report of the entry at `index`; 0 when no data phase can run.
+    int dataReportLength(int index, int dataLength) const;
     void runSendTask(int dataLength, bool waitAck);
     void deviceWatch(int index);
     void refuseUnknownDevice();

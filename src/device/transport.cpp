@@ -68,19 +68,31 @@ bool Hid_Thread::transferAllowed() const {
            !DeviceFlags::demo.load(std::memory_order_acquire);
 }
 
-bool Hid_Thread::sendFrame(int dataLength, bool ackWait) {
-    IdleOnExit idle(m_idle);
-    const int index = currentDeviceIndex();
+HidDevice *Hid_Thread::sendRequest(int index) {
     if (!transferAllowed() || !openPrimary(index))
-        return false;
+        return nullptr;
     if (encrypting())
         encipher(requestReport + 1);
-
     HidDevice *dev = openPrimary(index);
     if (!dev || dev->sendFeatureReport(requestReport, kFrameReportSize) < 0) {
         m_primary.reset();
-        return false;
+        return nullptr;
     }
+    return dev;
+}
+
+int Hid_Thread::dataReportLength(int index, int dataLength) const {
+    const std::shared_ptr<DeviceEntry> entry = entryAt(index);
+    const int length = entry ? int(entry->reportLength) : 0;
+    return dataLength > kDataBufferSize ? 0 : length;
+}
+
+bool Hid_Thread::sendFrame(int dataLength, bool ackWait) {
+    IdleOnExit idle(m_idle);
+    const int index = currentDeviceIndex();
+    HidDevice *dev = sendRequest(index);
+    if (!dev)
+        return false;
     if (ackWait)
         waitAck();
     if (dataLength <= 0) {
@@ -88,9 +100,8 @@ bool Hid_Thread::sendFrame(int dataLength, bool ackWait) {
         return true;
     }
 
-    const std::shared_ptr<DeviceEntry> entry = entryAt(index);
-    const int length = entry ? int(entry->reportLength) : 0;
-    if (length <= 0 || dataLength > kDataBufferSize) {
+    const int length = dataReportLength(index, dataLength);
+    if (length <= 0) {
         m_primary.reset();
         return false;
     }
@@ -117,16 +128,9 @@ bool Hid_Thread::sendFrame(int dataLength, bool ackWait) {
 bool Hid_Thread::queryFrame(int dataLength) {
     IdleOnExit idle(m_idle);
     const int index = currentDeviceIndex();
-    if (!transferAllowed() || !openPrimary(index))
+    HidDevice *dev = sendRequest(index);
+    if (!dev)
         return false;
-    if (encrypting())
-        encipher(requestReport + 1);
-
-    HidDevice *dev = openPrimary(index);
-    if (!dev || dev->sendFeatureReport(requestReport, kFrameReportSize) < 0) {
-        m_primary.reset();
-        return false;
-    }
     dev = openPrimary(index);
     if (!dev || dev->getFeatureReport(replyReport, kFrameReportSize) < 0) {
         m_primary.reset();
@@ -139,9 +143,8 @@ bool Hid_Thread::queryFrame(int dataLength) {
         return true;
     }
 
-    const std::shared_ptr<DeviceEntry> entry = entryAt(index);
-    const int length = entry ? int(entry->reportLength) : 0;
-    if (length <= 0 || dataLength > kDataBufferSize) {
+    const int length = dataReportLength(index, dataLength);
+    if (length <= 0) {
         m_primary.reset();
         return false;
     }

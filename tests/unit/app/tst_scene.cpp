@@ -1,6 +1,7 @@
 // The real root scene, loaded offscreen in the real window against the real host view:
 // page switching, the settings panel, the busy lock, animations, skins and the global
 // settings page.
+#include "device_flags.h"
 #include "fake_dialogs.h"
 #include "fake_sound_player.h"
 #include "myqquickview.h"
@@ -13,6 +14,7 @@
 #include <QImage>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QQmlExpression>
 #include <QQuickItem>
 #include <QSettings>
 #include <QSignalSpy>
@@ -411,6 +413,52 @@ TEST_F(Scene, KeyEventsReachTheMouseDocument) {
     ASSERT_EQ(keys.count(), 2);
     EXPECT_EQ(keys[1][1].toInt(), 0x04);
     EXPECT_EQ(value(mouseDocument, "lastPressKeyCode").toInt(), 0x2c) << "only presses count";
+}
+
+} // namespace
+
+namespace {
+
+// With the shipped language files beside the program, the settings page lists every
+// language and choosing one re-translates the interface.
+class LanguageScene : public Scene {
+protected:
+    void SetUp() override {
+        const QString shipped = qEnvironmentVariable("R8_SOURCE_DIR") + "/data/modules/i18n/";
+        for (const QString &name : QDir(shipped).entryList({"lang_*.ini"}, QDir::Files)) {
+            QFile f(shipped + name);
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            folder.write("modules/i18n/" + name, f.readAll());
+        }
+        Scene::SetUp();
+    }
+
+    QVariant onPage(const QString &script) {
+        QQmlExpression e(qmlContext(root()), object("_Page_Globalsetting"), script);
+        const QVariant v = e.evaluate();
+        EXPECT_FALSE(e.hasError()) << qPrintable(e.error().toString());
+        return v;
+    }
+};
+
+TEST_F(LanguageScene, TheShippedLanguagesAreListedAndChoosingOneTranslates) {
+    ASSERT_TRUE(poweredOn());
+    const QStringList names = onPage("var n = []; for (var i = 0; i < languageList.mdItems.count;"
+                                     " ++i) n.push(languageList.mdItems.get(i).textX); n")
+                                  .toStringList();
+    EXPECT_EQ(names.size(), 9);
+    EXPECT_TRUE(names.contains("ENGLISH"));
+    EXPECT_TRUE(names.contains("CHINESE (Simp)"));
+    EXPECT_TRUE(names.contains("CHINESE (Trad)"));
+    const int german = int(names.indexOf("GERMAN"));
+    ASSERT_GE(german, 0) << names.join(", ").toStdString();
+
+    onPage(QString("setLanguage(%1)").arg(german));
+    const QStringList strings = root()->property("globalSetting_stringList").toStringList();
+    ASSERT_GT(strings.size(), 116);
+    EXPECT_EQ(strings[1], "OPTIONEN");
+    EXPECT_EQ(strings[115], "DPI +");
+    EXPECT_TRUE(DeviceFlags::languageCheck.load()) << "the shipped file passes its check";
 }
 
 } // namespace

@@ -36,8 +36,7 @@ Item {
     }
 
     function translateStrings(code) {
-        if (typeof ui_View.getProductLayoutStrings_R8 === "function")
-            _ProductLayoutStringList = ui_View.getProductLayoutStrings_R8(code)
+        _ProductLayoutStringList = ui_View.getProductLayoutStrings_R8(code)
         _Page_Keydefine.translateStrings()
         _Page_Macro.translateStrings()
         _Page_Color.translateStrings()

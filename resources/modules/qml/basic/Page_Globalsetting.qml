@@ -39,12 +39,6 @@ Image {
     property alias resetButton: resetButton
     property alias applyButton: applyButton
 
-    // The language, string and product-layout slots come with the language files; until a
-    // build carries them the page keeps its built-in English strings.
-    function bridgeHas(name) {
-        return typeof ui_View[name] === "function"
-    }
-
     function initUI() {
         var entries = ui_View.loadApConfig()
         if (entries.length > 0) {
@@ -64,11 +58,9 @@ Image {
                 _AnimationSpeed = Prefs.animationMs(animationPosition)
             animationList.setCurIndex(animationPosition)
 
-            if (bridgeHas("chkLanguages")) {
-                initLanguage()
-                languageList.setCurIndex(Prefs.whole(entries[4]))
-                setLanguage(Prefs.whole(entries[4]))
-            }
+            initLanguage()
+            languageList.setCurIndex(Prefs.whole(entries[4]))
+            setLanguage(Prefs.whole(entries[4]))
 
             isCustomBackground = Prefs.flag(entries[5])
             customBackgroundUrl = entries[6] === undefined ? "" : String(entries[6])
