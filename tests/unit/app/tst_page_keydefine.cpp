@@ -264,9 +264,10 @@ TEST_F(KeyPage, NothingIsSentBeforeApplyAndAProfileSwitchDropsEdits) {
     EXPECT_EQ(deviceKey(3), "00 00 00 00");
     EXPECT_EQ(storedKey(3), "1,0,244,0");
 
-    QObject *profiles = member("main_R8", "profileMenu");
-    QMetaObject::invokeMethod(profiles, "indexChanged_btn", Q_ARG(int, 1));
-    pump(20);
+    QObject *entries = part(member("main_R8", "profileMenu"), "entries");
+    QQuickItem *p02 = nullptr;
+    QMetaObject::invokeMethod(entries, "itemAt", Q_RETURN_ARG(QQuickItem *, p02), Q_ARG(int, 1));
+    click(p02);
     EXPECT_EQ(modelKey(3), "0,0,5,0") << "reloaded from the second profile";
     EXPECT_EQ(index("functionMenu"), 0);
 
