@@ -167,4 +167,31 @@ TEST(KeyFunctions, RecordsInTheirStoredByteOrder) {
     EXPECT_EQ(KeyFunctions::mediaKeys().size(), 18);
 }
 
+TEST(KeyFunctions, AgreeWithTheKeyAssignmentPagesJavaScript) {
+    QFile f(qEnvironmentVariable("R8_SOURCE_DIR") + "/resources/modules/qml/js/keyrecord.js");
+    if (!f.open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "no keyrecord.js";
+    const QString text = QString::fromUtf8(f.readAll());
+    const auto number = [](const QString &t) { return t.trimmed().toInt(nullptr, 0); };
+
+    // mouseItems: { text: 51, record: [0x01, 0, 0xF0, 0] }, ... in list order
+    static const QRegularExpression record("record:\\s*\\[([^\\]]+)\\]");
+    int i = 0;
+    for (auto it = record.globalMatch(text); it.hasNext(); ++i) {
+        const QStringList bytes = it.next().captured(1).split(',');
+        ASSERT_LT(i, KeyFunctions::mouseFunctions().size());
+        ASSERT_EQ(bytes.size(), 4);
+        for (int k = 0; k < 4; ++k)
+            EXPECT_EQ(number(bytes[k]), KeyFunctions::mouseFunctions()[i].record[size_t(k)])
+                << KeyFunctions::mouseFunctions()[i].name;
+    }
+    EXPECT_EQ(i, KeyFunctions::mouseFunctions().size());
+
+    static const QRegularExpression media("mediaUsages\\s*=\\s*\\[([^\\]]+)\\]");
+    const QStringList usages = media.match(text).captured(1).split(',');
+    ASSERT_EQ(usages.size(), KeyFunctions::mediaKeys().size());
+    for (int k = 0; k < usages.size(); ++k)
+        EXPECT_EQ(number(usages[k]), KeyFunctions::mediaKeys()[k].usage) << k;
+}
+
 } // namespace
