@@ -22,7 +22,7 @@ Options (before the command):
 
 Commands:
   info                 product, interfaces, handshake, sensor, DPI stages, logo LED
-  profile ...          list, show, switch, export, import and reset profiles P01..P10
+  profile ...          list, show, switch, export, import, reset and apply profiles P01..P10
   rate HZ              report rate: 125, 250, 500 or 1000
   dpi ...              DPI values, the current stage and the stage colours
   light ...            lighting effect, brightness and speed, or off
@@ -50,12 +50,15 @@ colours; with the keyboard attached, its firmware version too.
        r8ctl profile export N FILE
        r8ctl profile import N FILE
        r8ctl profile reset N
+       r8ctl profile apply
 
 N is 1..10 or P01..P10. "switch" chooses the profile later commands store into (r8ctl
 remembers it; the window always starts on P01). Nothing is sent to the mouse: it keeps its
 settings until a setting is sent. "show" prints every stored setting. "export" writes a
 byte copy of the profile (normally *.pf), "import" replaces the profile by such a copy,
-"reset" by the factory profile.
+"reset" by the factory profile. "apply" sends everything the current profile holds for the
+mouse: report rate, DPI values and stage, stage and palette colours, lighting, scroll swap
+and buttons.
 )"},
         {"rate", R"(usage: r8ctl rate HZ
 

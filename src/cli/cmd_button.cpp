@@ -33,9 +33,9 @@ QString functionNames(const QList<KeyFunctions::Named> &rows) {
     return names.join(QStringLiteral(", "));
 }
 
-// The record the profile holds for each key; keys it does not hold take the factory values,
-// so that assigning one button never wipes the others.
-QList<Record> storedMatrix(Cli &cli) {
+} // namespace
+
+QList<Record> storedKeyMatrix(Cli &cli) {
     const QVariantList defaults = cli.profiles().defaultList(0);
     QList<Record> matrix;
     for (int n = 0; n < kKeys; ++n) {
@@ -49,6 +49,8 @@ QList<Record> storedMatrix(Cli &cli) {
     }
     return matrix;
 }
+
+namespace {
 
 struct Choice {
     Record record{};
@@ -308,7 +310,7 @@ Status runButton(Cli &cli, Arguments &args) {
     if (Status s = parseChoice(cli, args, &choice); !s.ok())
         return s;
 
-    QList<Record> matrix = storedMatrix(cli);
+    QList<Record> matrix = storedKeyMatrix(cli);
     const Record old = matrix[keyId];
     if (choice.factory) {
         const QVariantList defaults = cli.profiles().defaultList(0).mid(4 * keyId, 4);

@@ -152,6 +152,11 @@ Status runProfile(Cli &cli, Arguments &args) {
         cli.report().set(QStringLiteral("profiles"), all);
         return Status::done();
     }
+    if (verb == QLatin1String("apply")) {
+        if (Status s = expectNoMore(args); !s.ok())
+            return s;
+        return applyProfile(cli);
+    }
     const QStringList verbs = {"show", "switch", "export", "import", "reset"};
     if (!verbs.contains(verb))
         return Status::badInput(

@@ -30,15 +30,17 @@ QJsonArray toJson(const QList<int> &values) {
     return a;
 }
 
-// The eight stored DPI values; stages the profile does not hold are off (0), as the sensor
-// page reads them.
-QList<int> storedDpi(Cli &cli) {
+} // namespace
+
+QList<int> storedDpiValues(Cli &cli) {
     QList<int> values(DpiTable::kStages, 0);
     const QVariantList stored = cli.mouse().dpiSet();
     for (int i = 0; i < DpiTable::kStages && i < stored.size(); ++i)
         values[i] = stored[i].toInt();
     return values;
 }
+
+namespace {
 
 Status dpiSet(Cli &cli, Arguments &args) {
     if (args.size() < 2)
@@ -70,7 +72,7 @@ Status dpiSet(Cli &cli, Arguments &args) {
                 .arg(QLatin1String(DpiTable::sensorName(sensorType)))
                 .arg(dpiList(DpiTable::menu(sensorType))));
     }
-    QList<int> values = storedDpi(cli);
+    QList<int> values = storedDpiValues(cli);
     // The mouse needs one usable resolution: the last stage with a value stays on.
     bool anotherOn = *dpi > 0;
     for (int i = 0; i < stages && !anotherOn; ++i)
@@ -112,7 +114,7 @@ Status dpiStage(Cli &cli, Arguments &args) {
                 .arg(*stage)
                 .arg(stages));
     // The page does not let a stage that is off be chosen.
-    if (storedDpi(cli)[*stage - 1] == 0)
+    if (storedDpiValues(cli)[*stage - 1] == 0)
         return Status::badInput(
             QStringLiteral("stage %1 is switched off (its DPI is 0)").arg(*stage));
     cli.mouse().setCurrentDpiStage(uchar(*stage));

@@ -163,6 +163,29 @@ INSTANTIATE_TEST_SUITE_P(
                  "1, 0, 242, 0"}),
     [](const ::testing::TestParamInfo<WireCase> &info) { return std::string(info.param.name); });
 
+TEST(R8ctlDevice, ProfileApplySendsEverySettingTheProfileHolds) {
+    R8ctlRig rig;
+    ASSERT_EQ(rig.run({"profile", "reset", "3"}).exitCode, 0);
+    ASSERT_EQ(rig.run({"profile", "switch", "3"}).exitCode, 0);
+    const R8ctlRun r = rig.run({"--emulate", "--wire-log", "w.log", "profile", "apply"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    QStringList frames;
+    for (const WireLine &l : R8ctlRig::setCommands(rig.wireLog()))
+        frames.append(QString::fromLatin1(l.plain.left(4).toHex(' ')));
+    // rate 1000 Hz, the eight DPI values, stage 2, the stage colour ids (the virtual mouse
+    // has the logo LED), the palette, STATIC at full brightness, scroll swap off, the buttons
+    EXPECT_EQ(frames, (QStringList{"01 01 00 00", "11 08 08 00", "0b 02 00 00", "10 02 04 00",
+                                   "10 00 18 00", "0d 01 ff 00", "03 00 01 00", "12 01 40 08"}));
+    QByteArray dpi;
+    for (const WireLine &l : rig.wireLog())
+        if (l.kind == "OUTPUT" && dpi.isEmpty())
+            dpi = l.bytes.mid(1, 8);
+    //  500 1000 1500 2000 2500 3000 3500 4000 on sensor type 0
+    EXPECT_EQ(dpi.toHex(' '), QByteArray("02 04 06 08 45 46 47 48"));
+    // Nothing sent to P01.
+    EXPECT_FALSE(QFile::exists(rig.programFile("modules/setting/p1.bin")));
+}
+
 TEST(R8ctlDevice, FixedColourMouseTakesColourIdsPackedTwoToAByte) {
     R8ctlRig rig;
     const R8ctlRun r = rig.run({"--emulate", "--wire-log", "w.log", "dpi", "colors", "red", "green",
