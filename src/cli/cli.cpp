@@ -32,8 +32,9 @@ Status Cli::needDevice() {
         return status;
     m_mouse.setDevice(m_device.hid());
     m_keys.setDevice(m_device.hid());
-    if (m_device.isDemo())
-        m_report.warn(QStringLiteral("demo mode: nothing is sent to a device"));
+    const QString demo = QStringLiteral("demo mode: nothing is sent to a device");
+    if (m_device.isDemo() && !m_report.warnings().contains(demo))
+        m_report.warn(demo);
     return status;
 }
 
