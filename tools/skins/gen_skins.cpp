@@ -627,7 +627,7 @@ QImage topButton(const Theme &t, const Icon &icon, bool hot) {
 QImage pageBackground(const Theme &t, const Icon &watermark) {
     Canvas c(759, 396);
     QPainter &p = c.p;
-    panel(p, c.rect(), t, 14, 200);
+    panel(p, c.rect(), t, 14, 244);
     grid(p, c.rect().adjusted(10, 10, -10, -10), withAlpha(t.line, 45), 20);
     p.setOpacity(0.06);
     watermark(p, QRectF(560, 200, 180, 180), QColor(255, 255, 255));
