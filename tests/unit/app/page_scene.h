@@ -4,6 +4,7 @@
 // mouse; the device pages are driven with mouse clicks and key events as a user would.
 #include "device_flags.h"
 #include "emulated_bus.h"
+#include "event_wait.h"
 #include "fake_dialogs.h"
 #include "fake_sound_player.h"
 #include "hid_thread.h"
@@ -30,25 +31,6 @@ inline void PrintTo(const QString &s, std::ostream *os) {
 }
 
 namespace pagescene {
-
-inline void pump(int ms) {
-    QElapsedTimer t;
-    t.start();
-    do
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    while (t.elapsed() < ms);
-}
-
-template <typename Condition> bool waitFor(Condition condition, int ms = 3000) {
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
 
 inline QByteArray staged(const QString &relative) {
     QFile f(qEnvironmentVariable("R8_BIN_DIR") + "/modules/" + relative);

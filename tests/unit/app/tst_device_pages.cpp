@@ -5,6 +5,7 @@
 #include "device_check.h"
 #include "device_flags.h"
 #include "emulated_bus.h"
+#include "event_wait.h"
 #include "fake_dialogs.h"
 #include "fake_sound_player.h"
 #include "gsettings_pointer.h"
@@ -22,17 +23,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-template <typename Condition> bool waitFor(Condition condition, int ms = 4000) {
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
 
 void copySkin(const ProgramFolder &folder) {
     const QString staged = qEnvironmentVariable("R8_BIN_DIR") + "/modules/img/";
@@ -100,9 +90,11 @@ protected:
         ASSERT_TRUE(DeviceFlags::connected.load());
         window->view()->initUI();
         window->view()->runUI();
-        ASSERT_TRUE(waitFor([this] {
-            return member("main_R8", "pageArea")->property("visible").toBool() && !running();
-        }));
+        ASSERT_TRUE(waitFor(
+            [this] {
+                return member("main_R8", "pageArea")->property("visible").toBool() && !running();
+            },
+            4000));
     }
     void TearDown() override {
         if (window)
@@ -164,7 +156,7 @@ protected:
         QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, button),
                                   Q_ARG(int, int(f)));
         click(button);
-        ASSERT_TRUE(waitFor([this] { return !running(); }));
+        ASSERT_TRUE(waitFor([this] { return !running(); }, 4000));
         ASSERT_EQ(intOf(member("main_R8", "pageArea"), "curID"), int(f));
     }
     // Page buttons lock the scene for a while; later clicks wait for it to come back.
@@ -207,7 +199,7 @@ protected:
     void chooseEffect(int position) {
         QObject *list = member(colorPage(), "effectList");
         click(list);
-        ASSERT_TRUE(waitFor([list] { return list->property("isSelect").toBool(); }));
+        ASSERT_TRUE(waitFor([list] { return list->property("isSelect").toBool(); }, 4000));
         // Entries hang under the header, each one header height less a pixel below the last.
         const qreal h = item(list)->height();
         click(item(list), QPointF(40, (h - 1) * (position + 1) + h / 2));

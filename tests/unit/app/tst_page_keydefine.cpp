@@ -4,9 +4,6 @@
 
 namespace {
 
-using pagescene::pump;
-using pagescene::waitFor;
-
 class KeyPage : public pagescene::PageScene {
 protected:
     void prepareFolder() override {

@@ -6,9 +6,6 @@
 
 namespace {
 
-using pagescene::pump;
-using pagescene::waitFor;
-
 class MacroPage : public pagescene::PageScene {
 protected:
     void prepareFolder() override {

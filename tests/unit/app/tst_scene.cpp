@@ -2,6 +2,7 @@
 // page switching, the settings panel, the busy lock, animations, skins and the global
 // settings page.
 #include "device_flags.h"
+#include "event_wait.h"
 #include "fake_dialogs.h"
 #include "fake_sound_player.h"
 #include "myqquickview.h"
@@ -23,25 +24,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void pump(int ms) {
-    QElapsedTimer t;
-    t.start();
-    do
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    while (t.elapsed() < ms);
-}
-
-template <typename Condition> bool waitFor(Condition condition, int ms = 3000) {
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
 
 // The staged skins, copied into the test's program folder.
 void copySkins(const ProgramFolder &folder, const QStringList &skins) {

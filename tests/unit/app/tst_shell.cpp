@@ -1,5 +1,6 @@
 #include "device_change_source.h"
 #include "device_flags.h"
+#include "event_wait.h"
 #include "fake_dialogs.h"
 #include "fake_sound_player.h"
 #include "myqquickview.h"
@@ -22,14 +23,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void pump(int ms) {
-    QElapsedTimer t;
-    t.start();
-    do
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    while (t.elapsed() < ms);
-}
 
 class CloseSpy : public QObject {
 public:

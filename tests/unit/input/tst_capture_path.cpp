@@ -3,6 +3,7 @@
 // arguments the scene's "detectKeyboard" and "detectMouse" receive.
 #include "evdev_input_source.h"
 #include "evdev_pipe.h"
+#include "event_wait.h"
 #include "fake_dialogs.h"
 #include "fake_sound_player.h"
 #include "input_hook.h"
@@ -31,14 +32,6 @@ namespace {
         const QStringList expected_ = __VA_ARGS__;                                                 \
         EXPECT_EQ(sceneCalls(expected_.size()), expected_);                                        \
     } while (0)
-
-void pump(int ms) {
-    QElapsedTimer t;
-    t.start();
-    do
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    while (t.elapsed() < ms);
-}
 
 // Linux key codes of the modifiers the cases hold, and the key codes the scene gets for them.
 constexpr int kCtrlKeyCode = 0xE0;
