@@ -15,7 +15,7 @@ packages=(
     gsettings-desktop-schemas
     xvfb xauth
     fonts-wqy-microhei      # the interface's 【 】 brackets; DejaVu lacks them
-    imagemagick xdotool     # docs/screenshot.sh
+    imagemagick xdotool     # docs/screenshots.sh
 )
 
 missing=()
