@@ -42,6 +42,15 @@ QList<int> storedDpiValues(Cli &cli) {
 
 namespace {
 
+// A stage beyond the mouse's stage count cannot be set or chosen.
+Status stageExists(int stage, int stages) {
+    if (stage <= stages)
+        return Status::done();
+    return Status::badInput(QStringLiteral("stage %1 does not exist: this mouse has %2 DPI stages")
+                                .arg(stage)
+                                .arg(stages));
+}
+
 Status dpiSet(Cli &cli, Arguments &args) {
     if (args.size() < 2)
         return Status::badInput(QStringLiteral("usage: dpi set STAGE DPI"));
@@ -59,11 +68,8 @@ Status dpiSet(Cli &cli, Arguments &args) {
 
     const int sensorType = cli.mouse().sensorType();
     const int stages = cli.mouse().syncDpi();
-    if (*stage > stages)
-        return Status::badInput(
-            QStringLiteral("stage %1 does not exist: this mouse has %2 DPI stages")
-                .arg(*stage)
-                .arg(stages));
+    if (Status s = stageExists(*stage, stages); !s.ok())
+        return s;
     if (!DpiTable::offers(sensorType, *dpi)) {
         return Status::badInput(
             QStringLiteral("%1 DPI is not offered by sensor type %2 (%3); choose one of %4")
@@ -108,11 +114,8 @@ Status dpiStage(Cli &cli, Arguments &args) {
     if (Status s = cli.needDevice(); !s.ok())
         return s;
     const int stages = cli.mouse().syncDpi();
-    if (*stage > stages)
-        return Status::badInput(
-            QStringLiteral("stage %1 does not exist: this mouse has %2 DPI stages")
-                .arg(*stage)
-                .arg(stages));
+    if (Status s = stageExists(*stage, stages); !s.ok())
+        return s;
     // The page does not let a stage that is off be chosen.
     if (storedDpiValues(cli)[*stage - 1] == 0)
         return Status::badInput(
@@ -154,11 +157,8 @@ Status dpiColors(Cli &cli, Arguments &args) {
 
     if (stage) {
         const int stages = cli.mouse().syncDpi();
-        if (*stage > stages)
-            return Status::badInput(
-                QStringLiteral("stage %1 does not exist: this mouse has %2 DPI stages")
-                    .arg(*stage)
-                    .arg(stages));
+        if (Status s = stageExists(*stage, stages); !s.ok())
+            return s;
     }
     const bool fixedOnly = cli.mouse().isLogoLedWorking();
     cli.report().set(QStringLiteral("profile"), cli.profiles().currentIndex() + 1);
