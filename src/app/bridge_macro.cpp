@@ -1,33 +1,18 @@
 // The host view's macro slots: short forwards to the macro library.
-#include "hid_thread.h"
+#include "device_link.h"
+#include "hid_macro_sender.h"
 #include "macro_encoder.h"
 #include "macro_library.h"
 #include "myqquickview.h"
 
 namespace {
-// The device the program talks to: 0 keyboard, 1 mouse (the device index doubles as type).
+// The device the program talks to: 0 keyboard, 1 mouse.
 int currentDeviceType(const myQQuickView *view) {
-    return view->hid() ? view->hid()->currentDeviceIndex() : MacroDevice::mouse;
-}
-
-MacroSender deviceSender(myQQuickView *view) {
-    Hid_Thread *hid = view->hid();
-    return [hid](MacroSlotCommand command, uchar macroId, const QByteArray &buffer) {
-        if (!hid)
-            return;
-        // The commands copy the buffer before they return; a private copy keeps the
-        // caller's bytes untouched.
-        QByteArray bytes = buffer;
-        auto *data = reinterpret_cast<uchar *>(bytes.data());
-        if (command == MacroSlotCommand::Mouse13H && bytes.size() >= 128)
-            hid->hid_13H_SetMacroKey(macroId, data);
-        else if (command == MacroSlotCommand::Keyboard11H && bytes.size() >= 192)
-            hid->hid_11H_SetMacroKey(macroId, data);
-    };
+    return DeviceType::of(view->hid());
 }
 
 MacroLibrary macroLibrary(myQQuickView *view) {
-    return MacroLibrary(MacroFiles(), view->dialogs(), deviceSender(view));
+    return MacroLibrary(MacroFiles(), view->dialogs(), hidMacroSender(view->hid()));
 }
 } // namespace
 

@@ -2,7 +2,7 @@
 
 #include "device_link.h"
 #include "gsettings_pointer.h"
-#include "hid_thread.h"
+#include "hid_macro_sender.h"
 #include "macro_library.h"
 
 #include <QDir>
@@ -45,18 +45,7 @@ int Cli::deviceType() const {
 }
 
 MacroLibrary Cli::macroLibrary() {
-    Hid_Thread *hid = m_device.hid();
-    MacroSender sender = [hid](MacroSlotCommand command, uchar macroId, const QByteArray &buffer) {
-        if (!hid)
-            return;
-        QByteArray bytes = buffer;
-        auto *data = reinterpret_cast<uchar *>(bytes.data());
-        if (command == MacroSlotCommand::Mouse13H && bytes.size() >= 128)
-            hid->hid_13H_SetMacroKey(macroId, data);
-        else if (command == MacroSlotCommand::Keyboard11H && bytes.size() >= 192)
-            hid->hid_11H_SetMacroKey(macroId, data);
-    };
-    return MacroLibrary(m_macroFiles, &m_dialogs, sender);
+    return MacroLibrary(m_macroFiles, &m_dialogs, hidMacroSender(m_device.hid()));
 }
 
 PointerBackend *Cli::pointerBackend() {
