@@ -45,6 +45,17 @@ QString squash(const QString &text) {
     return out;
 }
 
+std::optional<QList<Colour>> colours(const QStringList &words, Status *error) {
+    QList<Colour> list;
+    for (const QString &word : words) {
+        const std::optional<Colour> c = colour(word, error);
+        if (!c)
+            return std::nullopt;
+        list.append(*c);
+    }
+    return list;
+}
+
 std::optional<Colour> colour(const QString &text, Status *error) {
     const QString t = text.trimmed();
     const QList<FixedColors::Colour> &fixed = FixedColors::palette();

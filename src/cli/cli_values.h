@@ -23,6 +23,8 @@ struct Colour {
     int fixedId = -1; // the fixed colour id when given by name (or its id), else -1
 };
 std::optional<Colour> colour(const QString &text, Status *error);
+// Every word as a colour; the first that is not one sets `error` and gives nothing.
+std::optional<QList<Colour>> colours(const QStringList &words, Status *error);
 
 // A key name as macros and key records name keys ("A", "Space", "KP Enter", "MS-L"),
 // matched exactly first, then without regard to case and surrounding blanks. Returns the

@@ -127,13 +127,10 @@ Status runPalette(Cli &cli, Arguments &args) {
         return Status::badInput(
             QStringLiteral("usage: palette C1 C2 C3 C4 C5 C6 C7 C8 (or --index N COLOUR)"));
     }
-    QList<CliValues::Colour> colours;
-    for (const QString &word : args.words()) {
-        const auto c = CliValues::colour(word, &error);
-        if (!c)
-            return error;
-        colours.append(*c);
-    }
+    const std::optional<QList<CliValues::Colour>> parsed = CliValues::colours(args.words(), &error);
+    if (!parsed)
+        return error;
+    const QList<CliValues::Colour> &colours = *parsed;
     QList<int> rgb;
     for (const auto &cell : kCellRgb)
         rgb << cell[0] << cell[1] << cell[2];

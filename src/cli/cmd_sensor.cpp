@@ -145,13 +145,10 @@ Status dpiColors(Cli &cli, Arguments &args) {
         return Status::badInput(
             QStringLiteral("usage: dpi colors C1 C2 C3 C4 C5 C6 C7 C8 (or --stage N COLOUR)"));
     }
-    QList<CliValues::Colour> colours;
-    for (const QString &word : args.words()) {
-        const auto c = CliValues::colour(word, &error);
-        if (!c)
-            return error;
-        colours.append(*c);
-    }
+    const std::optional<QList<CliValues::Colour>> parsed = CliValues::colours(args.words(), &error);
+    if (!parsed)
+        return error;
+    const QList<CliValues::Colour> &colours = *parsed;
     if (Status s = cli.needDevice(); !s.ok())
         return s;
 

@@ -6,20 +6,11 @@
 #include "language_checksum.h"
 #include "myqquickview.h"
 #include "program_folder.h"
+#include "slot_call.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-template <typename R>
-R call(QObject *o, const char *slot, QGenericArgument a0 = {}, QGenericArgument a1 = {}) {
-    R result{};
-    const bool ok = QMetaObject::invokeMethod(
-        o, slot, Qt::DirectConnection,
-        QGenericReturnArgument(QMetaType::fromType<R>().name(), &result), a0, a1);
-    EXPECT_TRUE(ok) << slot;
-    return result;
-}
 
 TEST(I18nBridge, LanguageSlotsReadTheProgramsLanguageFiles) {
     ProgramFolder folder;
