@@ -19,19 +19,6 @@
 
 namespace {
 
-DeviceInfo infoFor(const VirtualDevice::Identity &id, int type) {
-    DeviceInfo info;
-    info.type = type;
-    info.vid = id.vid;
-    info.pid = id.pid;
-    info.usagePage = id.usagePage;
-    info.usage = id.usage;
-    info.usagePage2 = id.usagePage2;
-    info.usage2 = id.usage2;
-    info.reportLength = quint32(id.reportLength);
-    return info;
-}
-
 struct Case {
     const char *name;
     bool keyboard;
@@ -55,8 +42,8 @@ double measure(const Case &c, bool watch, int rounds) {
     const QByteArray code = (c.keyboard ? options.keyboardCode : options.mouseCode).toLatin1();
     loadSecrecyCode(code.constData());
     DeviceFlags::encryption = true;
-    const DeviceInfo keyboard = infoFor(VirtualKeyboard::defaultIdentity(), 0);
-    const DeviceInfo mouse = infoFor(VirtualMouse::defaultIdentity(), 1);
+    const DeviceInfo keyboard = tableRecordFor(VirtualKeyboard::defaultIdentity(), 0);
+    const DeviceInfo mouse = tableRecordFor(VirtualMouse::defaultIdentity(), 1);
     hid.updateDeviceList(c.keyboard ? QList<DeviceInfo>{mouse, keyboard}
                                     : QList<DeviceInfo>{keyboard, mouse});
     if (watch) {

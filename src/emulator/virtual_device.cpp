@@ -170,3 +170,17 @@ bool VirtualDevice::takeInput(int iface, qint64 nowMs, QByteArray *report, qint6
     queue.pop_front();
     return true;
 }
+
+DeviceInfo tableRecordFor(const VirtualDevice::Identity &identity, int type, const QString &name) {
+    DeviceInfo info;
+    info.type = type;
+    info.vid = identity.vid;
+    info.pid = identity.pid;
+    info.usagePage = identity.usagePage;
+    info.usage = identity.usage;
+    info.usagePage2 = identity.usagePage2;
+    info.usage2 = identity.usage2;
+    info.name = name;
+    info.reportLength = quint32(identity.reportLength);
+    return info;
+}

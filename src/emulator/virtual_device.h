@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device_table.h"
 #include "frame.h"
 
 #include <QByteArray>
@@ -117,3 +118,8 @@ private:
     int m_badChecksums = 0;
     int m_unknownCommands = 0;
 };
+
+// The device-table record that finds `identity` on the bus, as the device check reads it
+// from the program's table: for tests and tools that build their own table.
+DeviceInfo tableRecordFor(const VirtualDevice::Identity &identity, int type,
+                          const QString &name = QString());

@@ -27,25 +27,12 @@ inline void PrintTo(const QByteArray &b, std::ostream *os) {
     *os << b.toHex(' ').toStdString();
 }
 
-inline DeviceInfo infoFor(const VirtualDevice::Identity &id, int type, const QString &name) {
-    DeviceInfo info;
-    info.type = type;
-    info.vid = id.vid;
-    info.pid = id.pid;
-    info.usagePage = id.usagePage;
-    info.usage = id.usage;
-    info.usagePage2 = id.usagePage2;
-    info.usage2 = id.usage2;
-    info.reportLength = quint32(id.reportLength);
-    info.name = name;
-    return info;
-}
-
 // The built-in table: 0 keyboard, 1 mouse. With `keyboardAtOne` the keyboard takes the place
 // of the mouse, so that the keyboard is the device the commands address.
 inline QList<DeviceInfo> tableRecords(bool keyboardAtOne = false) {
-    const DeviceInfo keyboard = infoFor(VirtualKeyboard::defaultIdentity(), 0, "R8 Keyboard");
-    const DeviceInfo mouse = infoFor(VirtualMouse::defaultIdentity(), 1, "R8");
+    const DeviceInfo keyboard =
+        tableRecordFor(VirtualKeyboard::defaultIdentity(), 0, "R8 Keyboard");
+    const DeviceInfo mouse = tableRecordFor(VirtualMouse::defaultIdentity(), 1, "R8");
     return keyboardAtOne ? QList<DeviceInfo>{mouse, keyboard} : QList<DeviceInfo>{keyboard, mouse};
 }
 
