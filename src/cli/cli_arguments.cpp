@@ -31,10 +31,6 @@ QString Arguments::takeOption(const QString &name, bool *found) {
     return {};
 }
 
-bool Arguments::takeFlag(const QString &name) {
-    return m_words.removeOne(name);
-}
-
 QString Arguments::strayOption() const {
     // "-5" is a number, not an option.
     static const QRegularExpression option(QStringLiteral("^--?[A-Za-z]"));

@@ -12,7 +12,6 @@ public:
     // Removes "--name VALUE" or "--name=VALUE" and returns VALUE. `found` tells whether the
     // option was there; a missing value leaves `missingValue` set.
     QString takeOption(const QString &name, bool *found = nullptr);
-    bool takeFlag(const QString &name);
     bool missingValue() const { return !m_missing.isEmpty(); }
     const QString &missingValueOf() const { return m_missing; }
 

@@ -164,11 +164,6 @@ void EmulatedBus::plug(Which which) {
     slotFor(which)->plugged = true;
 }
 
-bool EmulatedBus::isPlugged(Which which) const {
-    QMutexLocker lock(&m_mutex);
-    return slotFor(which)->plugged;
-}
-
 void EmulatedBus::setFault(EmulatorFault fault, int after, int slowMs) {
     QMutexLocker lock(&m_mutex);
     m_fault = fault;

@@ -32,7 +32,6 @@ public:
     // The device is pulled out or put back; handles opened before a removal stay dead.
     void unplug(Which which);
     void plug(Which which);
-    bool isPlugged(Which which) const;
 
     // Faults from now on (counters start again).
     void setFault(EmulatorFault fault, int after = 1, int slowMs = 3000);
