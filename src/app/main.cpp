@@ -4,6 +4,7 @@
 #include "gsettings_pointer.h"
 #include "hidapi_backend.h"
 #include "input_hook.h"
+#include "leftover_files.h"
 #include "myqquickview.h"
 #include "notice.h"
 #include "notice_channel.h"
@@ -48,6 +49,7 @@ int main(int argc, char *argv[]) {
     // Every relative path of the program ("./modules/...") is relative to its own folder.
     const QString exe = QCoreApplication::applicationFilePath();
     QDir::setCurrent(exe.left(exe.lastIndexOf(QLatin1Char('/'))));
+    LeftoverFiles::clean();
 
     QtDialogs dialogs;
     AppSeams seams;
@@ -73,7 +75,9 @@ int main(int argc, char *argv[]) {
         InputHook::setMouseCallback(forwardMouseToWindow, &window);
 
         NoticeServer notices;
-        notices.listen(window.windowTitle());
+        if (!notices.listen(window.windowTitle()))
+            std::fprintf(stderr, "r8config: no notice channel (no private runtime folder, or "
+                                 "another copy listens under this title)\n");
         QObject::connect(&notices, &NoticeServer::noticeReceived,
                          [](const NoticeMessage &message) { noticeFilter(message, nullptr); });
         setNoticeHandler(showNotice, &window);
