@@ -61,6 +61,7 @@ TEST(Startup, FindsModulesBesideTheExecutableWhenStartedElsewhere) {
     EXPECT_EQ(program.state(), QProcess::Running);
     program.kill();
     program.waitForFinished(5000);
+    QFile::remove(NoticeServer::serverNameFor(title)); // a killed copy leaves it
 }
 
 TEST(Startup, AMissingModulesFolderDoesNotCrash) {
@@ -122,6 +123,7 @@ TEST(Startup, HostileNoticesDoNotBringTheWindowDown) {
     EXPECT_EQ(program.state(), QProcess::Running) << program.readAllStandardError().data();
     program.kill();
     program.waitForFinished(5000);
+    QFile::remove(NoticeServer::serverNameFor(title)); // a killed copy leaves it
 }
 
 } // namespace
