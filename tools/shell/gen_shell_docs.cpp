@@ -145,7 +145,8 @@ QString manBody(const QString &help, bool commandLevel) {
             continue;
         }
         // At the top, a paragraph "Exit codes: ..." after the sections is a section of its own.
-        static const QRegularExpression headed(QStringLiteral("^([A-Z][a-z]+(?: [a-z]+){0,2}): (.*)$"));
+        static const QRegularExpression headed(
+            QStringLiteral("^([A-Z][a-z]+(?: [a-z]+){0,2}): (.*)$"));
         const QRegularExpressionMatch m = headed.match(block[0]);
         if (!commandLevel && sectionSeen && m.hasMatch()) {
             s << ".SH " << roff(m.captured(1).toUpper()) << '\n'
