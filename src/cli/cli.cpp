@@ -62,7 +62,7 @@ bool Cli::rememberProfile(int index) {
     QSettings state(stateFile(), QSettings::IniFormat);
     state.setValue(QStringLiteral("profile/current"), index);
     state.sync();
-    return state.status() == QSettings::NoError;
+    return state.status() != QSettings::AccessError;
 }
 
 Status Cli::commit() {

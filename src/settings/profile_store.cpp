@@ -62,7 +62,9 @@ bool ProfileStore::commit(QString *failedFile) {
     bool ok = true;
     for (QSettings *profile : std::as_const(m_profiles)) {
         profile->sync();
-        if (profile->status() != QSettings::NoError && ok) {
+        // Only a failed write is a failure here; a file the reader found malformed
+        // (FormatError) is no reason to fail every later command.
+        if (profile->status() == QSettings::AccessError && ok) {
             ok = false;
             if (failedFile)
                 *failedFile = profile->fileName();
