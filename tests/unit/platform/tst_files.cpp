@@ -162,6 +162,7 @@ TEST(AtomicReplace, AFailedWriteOrCheckKeepsTheOldFile) {
     EXPECT_FALSE(
         AtomicReplace::write(target, "new", &error, [&](const QString &temp, QString *why) {
             seen = contents(temp);
+            EXPECT_EQ(contents(target), "old") << "the old file stays whole until the one rename";
             *why = "refused";
             return false;
         }));
