@@ -143,6 +143,44 @@ TEST(R8ctlFullDisk, EveryWriterFailsAndKeepsTheOldFile) {
     }
 }
 
+// A kill at the very rename of each replace: the old file must still be whole there (a
+// replace that removed it first would lose it), and the next run must work.
+TEST(R8ctlKilledAtRename, EveryReplaceLeavesTheOldFileUntilItsOneRename) {
+    R8ctlRig rig;
+    ASSERT_EQ(rig.run({"profile", "reset", "1"}).exitCode, 0);
+    ASSERT_EQ(rig.run({"macro", "create", "M"}).exitCode, 0);
+    rig.writeUserFile("old.pf", "old export");
+    rig.writeUserFile("old.mc", "old export");
+    rig.writeUserFile("p.pf", "[other]\nkey=1\n");
+    rig.writeUserFile("m.mc", "[config]\nindex=-1\ntotal=0\nrepeat=1\ndid=-1\n");
+    rig.writeUserFile("lang.ini", "[font]\ntotal=1\ncs=0\n\n[strings]\n1=abc\n");
+    const struct {
+        QStringList command;
+        const char *renamedOnto; // the file the command replaces
+    } rows[] = {
+        {{"macro", "import", "M", "m.mc"}, "M.bin"},
+        {{"macro", "export", "M", "old.mc"}, "old.mc"},
+        {{"profile", "import", "1", "p.pf"}, "p1.bin"},
+        {{"profile", "reset", "1"}, "p1.bin"},
+        {{"profile", "export", "1", "old.pf"}, "old.pf"},
+        {{"lang", "stamp", "lang.ini"}, "lang.ini"},
+    };
+    for (const auto &row : rows) {
+        const std::string what = row.command.join(' ').toStdString();
+        const auto before = everything(rig);
+        rig.environment = {{"LD_PRELOAD", R8_KILL_AT_RENAME_LIB},
+                           {"R8_KILL_AT_RENAME", row.renamedOnto}};
+        const R8ctlRun killed = rig.run(row.command);
+        EXPECT_EQ(killed.exitCode, -1) << what << " was not stopped at its rename";
+        rig.environment.clear();
+        auto after = everything(rig);
+        for (auto it = after.begin(); it != after.end();)
+            it = it.key().contains(".r8tmp-") ? after.erase(it) : std::next(it);
+        EXPECT_TRUE(after == before) << what << " lost or changed a file before its rename";
+        EXPECT_EQ(rig.run(row.command).exitCode, 0) << what;
+    }
+}
+
 TEST(R8ctlLanguages, StampRefusesWhatItCannotMakeValidAndKeepsTheBytes) {
     R8ctlRig rig;
     const QByteArray strings = "\n[strings]\n1=abc\n2=defg\n";
