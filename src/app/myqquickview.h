@@ -2,8 +2,8 @@
 
 #include "app_seams.h"
 #include "key_assignment.h"
-#include "language_check_notice.h"
 #include "keyboard_settings.h"
+#include "language_check_notice.h"
 #include "mouse_settings.h"
 #include "pointer_settings.h"
 #include "profile_exchange.h"

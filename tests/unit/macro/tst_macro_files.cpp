@@ -57,7 +57,7 @@ TEST_F(MacroFilesTest, TheListHoldsOnlyNamesThatOpen) {
         const char *file;
         bool listed;
     } cases[] = {
-        {"plain.bin", true},   {"Upper.BIN", false}, {"mixed.Bin", false},
+        {"plain.bin", true},    {"Upper.BIN", false}, {"mixed.Bin", false},
         {".hidden.bin", false}, {"..bin", false},     {"Macro. 001.bin", true},
     };
     for (const auto &c : cases)

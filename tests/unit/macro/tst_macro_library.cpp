@@ -199,11 +199,9 @@ TEST_F(MacroLibraryTest, ExportAsksWhereAndCopiesTheMacro) {
 TEST_F(MacroLibraryTest, AnExportTypedWithoutTheEndingGetsIt) {
     writeMacro("m", "index=-1", {down("A")});
     const std::pair<const char *, const char *> cases[] = {
-        {"plain", "plain.mc"},
-        {"done.mc", "done.mc"},
+        {"plain", "plain.mc"},           {"done.mc", "done.mc"},
         {"Macro. 001", "Macro. 001.mc"}, // " 001" is no file ending of ours
-        {"notes.txt", "notes.txt.mc"},
-        {"LOUD.MC", "LOUD.MC.mc"},
+        {"notes.txt", "notes.txt.mc"},   {"LOUD.MC", "LOUD.MC.mc"},
     };
     for (const auto &[typed, written] : cases) {
         dialogs.fileAnswer = folder.file(typed);
