@@ -1,5 +1,6 @@
 // The host view's language slots: short forwards to the language catalog.
 #include "device_flags.h"
+#include "dialogs.h"
 #include "language_catalog.h"
 #include "myqquickview.h"
 

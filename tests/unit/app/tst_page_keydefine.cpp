@@ -322,9 +322,11 @@ protected:
     // Every record but `keyId` as it was at the start.
     void expectOthersUntouched(int keyId) {
         const QStringList now = modelKeys();
-        for (int id = 0; id < 16; ++id)
-            if (id != keyId)
+        for (int id = 0; id < 16; ++id) {
+            if (id != keyId) {
                 EXPECT_EQ(now[id], before[id]) << "key ID " << id;
+            }
+        }
     }
     QStringList before;
 };

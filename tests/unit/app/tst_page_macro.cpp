@@ -159,7 +159,7 @@ TEST_F(MacroPage, TheContextMenuRenamesAFile) {
 TEST_F(MacroPage, TheContextMenuOpensBesideItsRow) {
     for (int i = 1; i <= 14; ++i)
         window->view()->createMacroIni();
-    call(page, "refreshMacroFiles");
+    eval(page, "refreshMacroFiles()");
     QObject *list = control("fileList");
     QObject *menu = control("contextMenu");
     const struct {

@@ -207,8 +207,9 @@ TEST_F(MacroLibraryTest, AnExportTypedWithoutTheEndingGetsIt) {
         dialogs.fileAnswer = folder.file(typed);
         library.saveMacroIniToFile("m");
         EXPECT_EQ(folder.read(written), folder.read("modules/macro/m.bin")) << typed;
-        if (QString(typed) != written)
+        if (QString(typed) != written) {
             EXPECT_FALSE(QFileInfo::exists(folder.file(typed))) << typed;
+        }
     }
 }
 
