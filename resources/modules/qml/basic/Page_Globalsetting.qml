@@ -35,6 +35,7 @@ Image {
     property alias languageList: languageList
     property alias brightnessSlider: brightness
     property alias gradientStrip: gradient
+    property alias swatchCells: swatchCells
     property alias customBackgroundSwitch: customBackgroundSwitch
     property alias resetButton: resetButton
     property alias applyButton: applyButton
@@ -337,6 +338,7 @@ Image {
             y: 55
             spacing: 2
             Repeater {
+                id: swatchCells
                 model: 7
                 Item {
                     width: 19
