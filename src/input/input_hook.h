@@ -35,8 +35,8 @@ public:
     InputHook &operator=(const InputHook &) = delete;
 
     // Stores the layout flag, rebuilds both code maps and hooks the keyboard and the mouse
-    // (removing earlier hooks first). False when no source could observe anything: both
-    // hooks are then absent and no event will ever be reported.
+    // (removing earlier hooks first). False when no source observes the keyboard: both
+    // hooks are then absent, and no event is reported unless a watching source finds one.
     bool install(quint8 layoutFlag);
     // Removes the keyboard hook, then the mouse hook, and stops the hooked source and those
     // watching to take over.

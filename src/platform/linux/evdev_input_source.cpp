@@ -64,11 +64,11 @@ bool EvdevInputSource::start() {
         m_watcher = new QFileSystemWatcher(QStringList{m_folder}, this);
         connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] {
             scanFolder();
-            announce();
             QTimer::singleShot(kPermissionDelayMs, m_watcher, [this] {
                 scanFolder();
                 announce();
             });
+            announce();
         });
     }
     if (!m_watcher && m_devices.empty()) {

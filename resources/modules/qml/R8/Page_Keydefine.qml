@@ -404,7 +404,7 @@ Image {
             setCurIndex(3)
         }
         onListElementClicked: function (index) {
-            root.endTextInput(true) // another key: nothing typed for the last one is kept
+            root.endTextInput(true) // kept only when the same key was chosen again
             root.showCurrentKey()
         }
     }
