@@ -47,9 +47,10 @@ bool sameFile(const QString &a, const QString &b) {
 MacroFiles::MacroFiles(QString folder) : m_folder(std::move(folder)) {}
 
 QString MacroFiles::filePath(const QString &name) const {
-    // An empty name would be the hidden file ".bin", which no listing shows.
-    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
-        hasControlCharacter(name))
+    // A name beginning with "." (the empty name too: ".bin") is a hidden file, which no
+    // listing shows: a macro the user could never find again.
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')) || name.contains(QLatin1Char('/')) ||
+        name.contains(QLatin1Char('\\')) || hasControlCharacter(name))
         return QString();
     const QString path = m_folder + QLatin1Char('/') + name + QStringLiteral(".bin");
     // Without separators the file sits directly in the folder; this guards the rule itself.
@@ -81,8 +82,13 @@ QString MacroFiles::createMacroIni() const {
 }
 
 QStringList MacroFiles::getMacroIniNames() const {
-    return QDir(m_folder).entryList({QStringLiteral("*.bin")}, QDir::Files,
-                                    QDir::Name | QDir::IgnoreCase);
+    // Name filters ignore case unless told otherwise; "M.BIN" is no file that "M" opens.
+    QStringList names =
+        QDir(m_folder).entryList({QStringLiteral("*.bin")}, QDir::Files | QDir::CaseSensitive,
+                                 QDir::Name | QDir::IgnoreCase);
+    // Nor does a name with a control character open anything.
+    names.removeIf([this](const QString &file) { return filePath(file.chopped(4)).isEmpty(); });
+    return names;
 }
 
 QStringList MacroFiles::loadMacroIni(const QString &name) const {
