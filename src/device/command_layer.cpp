@@ -35,12 +35,16 @@ bool Hid_Thread::waitIdle() {
     return false;
 }
 
-void Hid_Thread::waitAck() {
+void Hid_Thread::armAck() {
     m_ack.store(false, std::memory_order_release);
+}
+
+void Hid_Thread::waitAck() {
     QThread::msleep(kAckPauseMs);
     if (m_ack.load(std::memory_order_acquire))
         return;
     m_ack.store(true, std::memory_order_release);
+    m_fullAckPauses.fetch_add(1, std::memory_order_relaxed);
     QThread::msleep(kAckPauseMs);
 }
 

@@ -61,7 +61,13 @@ public:
 
     // ---- command layer
     bool waitIdle();
+    // The acknowledgement pause: 64 ms, and 64 more unless the device acknowledged. The
+    // device can acknowledge before the write call returns, so the flag is armed with
+    // armAck() before the write whose acknowledgement the pause waits for, never after it.
+    void armAck();
     void waitAck();
+    // Pauses that saw no acknowledgement and ran their full 128 ms, since construction.
+    int fullAckPauses() const { return m_fullAckPauses.load(std::memory_order_relaxed); }
     bool isIdle() const { return m_idle.load(std::memory_order_acquire); }
     bool ackFlag() const { return m_ack.load(std::memory_order_acquire); }
     // Blocks until no write task of this object is running any more.
@@ -153,6 +159,7 @@ private:
     int dataReportLength(int index, int dataLength) const;
     void runSendTask(int dataLength, bool waitAck);
     void deviceWatch(int index);
+    void keepWatching(int index);
     void refuseUnknownDevice();
 
     HidBackend *m_backend = nullptr;
@@ -170,5 +177,6 @@ private:
     std::atomic<bool> m_watchRunning{false};
     std::atomic<bool> m_ack{true};
     std::atomic<int> m_sendTasks{0};
+    std::atomic<int> m_fullAckPauses{0};
     QFuture<void> m_watchFuture;
 };

@@ -90,6 +90,8 @@ int Hid_Thread::dataReportLength(int index, int dataLength) const {
 bool Hid_Thread::sendFrame(int dataLength, bool ackWait) {
     IdleOnExit idle(m_idle);
     const int index = currentDeviceIndex();
+    if (ackWait)
+        armAck();
     HidDevice *dev = sendRequest(index);
     if (!dev)
         return false;
@@ -112,6 +114,9 @@ bool Hid_Thread::sendFrame(int dataLength, bool ackWait) {
         const int part = std::min(chunk, dataLength - offset);
         std::memcpy(report.data() + 1, dataBuffer + offset, size_t(part));
         std::fill(report.begin() + 1 + part, report.end(), uchar(0));
+        // The device acknowledges the data once its last report is in.
+        if (ackWait && offset + chunk >= dataLength)
+            armAck();
         dev = openPrimary(index);
         if (!dev || dev->write(report.data(), report.size()) < 0) {
             m_primary.reset();
