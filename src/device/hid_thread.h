@@ -8,6 +8,7 @@
 #include <QMutex>
 #include <QObject>
 #include <QString>
+#include <QWaitCondition>
 
 #include <atomic>
 #include <memory>
@@ -31,6 +32,8 @@ public:
     static constexpr int kPauseMs = 8;
     static constexpr int kAckPauseMs = 64;
     static constexpr int kWatchReadMs = 500;
+    // The watch's read is made of slices this long, so that stopping it waits at most one.
+    static constexpr int kWatchSliceMs = 50;
     // A data-phase input report that does not come within this time fails the read; the
     // layer would otherwise stay busy for good.
     static constexpr int kDataReadTimeoutMs = 1000;
@@ -158,6 +161,8 @@ private:
     // Payload bytes per data report of the entry at `index`; 0 when no data phase can run.
     int dataReportLength(int index, int dataLength) const;
     void runSendTask(int dataLength, bool waitAck);
+    // Gives the idle flag back and wakes a waitIdle at once.
+    void releaseIdle();
     void deviceWatch(int index);
     void keepWatching(int index);
     void refuseUnknownDevice();
@@ -174,6 +179,8 @@ private:
     std::unique_ptr<HidDevice> m_secondary;
 
     std::atomic<bool> m_idle{true};
+    QMutex m_idleMutex;
+    QWaitCondition m_idleReleased;
     std::atomic<bool> m_watchRunning{false};
     std::atomic<bool> m_ack{true};
     std::atomic<int> m_sendTasks{0};

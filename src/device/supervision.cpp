@@ -62,7 +62,11 @@ void Hid_Thread::deviceWatch(int index) {
             return;
         }
         uchar report[4] = {};
-        const int got = dev->readTimeout(report, sizeof report, kWatchReadMs);
+        int got = 0;
+        for (int waited = 0; got == 0 && waited < kWatchReadMs &&
+                             m_watchRunning.load(std::memory_order_acquire);
+             waited += kWatchSliceMs)
+            got = dev->readTimeout(report, sizeof report, kWatchSliceMs);
         if (got == 4 && std::equal(report, report + 4, kAckReport))
             m_ack.store(true, std::memory_order_release);
         m_secondary.reset();

@@ -11,14 +11,14 @@
 
 namespace {
 
-// Gives the idle flag back on every way out of a transfer.
-class IdleOnExit {
+// Runs `release` on every way out of a transfer (it gives the idle flag back).
+template <typename Release> class IdleOnExit {
 public:
-    explicit IdleOnExit(std::atomic<bool> &idle) : m_idle(idle) {}
-    ~IdleOnExit() { m_idle.store(true, std::memory_order_release); }
+    explicit IdleOnExit(Release release) : m_release(release) {}
+    ~IdleOnExit() { m_release(); }
 
 private:
-    std::atomic<bool> &m_idle;
+    Release m_release;
 };
 
 bool encrypting() {
@@ -88,7 +88,7 @@ int Hid_Thread::dataReportLength(int index, int dataLength) const {
 }
 
 bool Hid_Thread::sendFrame(int dataLength, bool ackWait) {
-    IdleOnExit idle(m_idle);
+    IdleOnExit idle([this] { releaseIdle(); });
     const int index = currentDeviceIndex();
     if (ackWait)
         armAck();
@@ -131,7 +131,7 @@ bool Hid_Thread::sendFrame(int dataLength, bool ackWait) {
 }
 
 bool Hid_Thread::queryFrame(int dataLength) {
-    IdleOnExit idle(m_idle);
+    IdleOnExit idle([this] { releaseIdle(); });
     const int index = currentDeviceIndex();
     HidDevice *dev = sendRequest(index);
     if (!dev)
