@@ -4,6 +4,7 @@
 #include "cli_help.h"
 #include "cli_values.h"
 #include "key_names.h"
+#include "profile_seeding.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -148,6 +149,7 @@ int runR8ctl(const QStringList &arguments, const QString &programFolder, QTextSt
     // Every relative path of the program ("./modules/...") is relative to its own folder.
     FolderScope folder;
     QDir::setCurrent(programFolder);
+    seedMissingProfiles();
     buildKeyNameTable();
 
     Status status;

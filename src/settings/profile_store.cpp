@@ -29,7 +29,9 @@ QVariantList settingsList(const QVariant &value) {
     return entries;
 }
 
-ProfileStore::ProfileStore(const QString &folder) : m_folder(folder) {
+ProfileStore::ProfileStore(const QString &folder)
+    : m_folder(folder),
+      m_defaults(std::make_unique<QSettings>(defaultFileName(), QSettings::IniFormat)) {
     for (int i = 0; i < kCount; ++i)
         m_profiles.append(openProfile(profileFileName(i)));
 }
@@ -63,7 +65,9 @@ void ProfileStore::write(const QString &key, const QVariant &value) {
 }
 
 QVariant ProfileStore::read(const QString &key, const QVariant &missing) const {
-    return current()->value(key, missing);
+    if (current()->contains(key))
+        return current()->value(key);
+    return m_defaults->value(key, missing);
 }
 
 bool ProfileStore::replaceFromFile(int index, const QString &source) {
