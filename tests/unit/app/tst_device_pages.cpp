@@ -38,7 +38,7 @@ void copySkin(const ProgramFolder &folder) {
 // A full preference list with 10 ms animations, the virtual mouse's secrecy code and the
 // palette size of the lighting page.
 QByteArray config(int colorMaxStage) {
-    QByteArray text = "[common]\nname=R8 Pages\nproduct_name=R8 Keyboard, R8\nsCode1=R8v0s1\n"
+    QByteArray text = "[common]\nname=R8 Pages\nproduct_name=R8 Keyboard, R8\nsCode1=482915\n"
                       "total=32\n0=1\n1=1\n2=1\n3=1\n4=0\n5=false\n6=\n7=0\n";
     const int colours[21] = {0,   255, 255, 255, 200, 150, 255, 180, 0,   200, 200,
                              100, 200, 170, 255, 255, 180, 180, 160, 190, 160};
