@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 class DeviceOwner;
@@ -43,8 +44,16 @@ public:
     HidBackend *backend() const { return m_backend; }
     void setOwnerWindow(DeviceOwner *owner) { m_owner = owner; }
     DeviceOwner *ownerWindow() const { return m_owner; }
-    // The application config: secrecy codes (common/sCode<i>). Not owned.
-    void setAppConfig(QSettings *apConfig) { m_appConfig = apConfig; }
+    // The application config: secrecy codes (common/sCode<i>). Not owned. The handshake
+    // asks `source` for the config each time it runs, so a config replaced by a reset is
+    // never read through a stale pointer.
+    void setAppConfigSource(std::function<QSettings *()> source) {
+        m_appConfigSource = std::move(source);
+    }
+    // A config object that lives as long as this one is used.
+    void setAppConfig(QSettings *apConfig) {
+        m_appConfigSource = [apConfig] { return apConfig; };
+    }
 
     // The device the commands address; others read it as the device type (0 keyboard, 1 mouse).
     int currentDeviceIndex() const { return m_currentIndex.load(std::memory_order_acquire); }
@@ -157,7 +166,7 @@ private:
 
     HidBackend *m_backend = nullptr;
     DeviceOwner *m_owner = nullptr;
-    QSettings *m_appConfig = nullptr;
+    std::function<QSettings *()> m_appConfigSource;
 
     mutable QMutex m_listMutex; // the list and every entry's paths
     QList<std::shared_ptr<DeviceEntry>> m_devices;

@@ -33,9 +33,10 @@ public:
     // A one-entry list: R8/colorMaxStage as int, 8 when missing.
     QVariantList loadDevice() const;
 
-    // Puts the factory copy in place of the config file and reopens it. Without a factory
-    // copy the config is left deleted and every key reads its missing value.
-    void reset();
+    // Puts the factory copy in place of the config file and reopens it. When the factory
+    // copy cannot be read (or the folder not written) the current config stays as it is,
+    // object and file, and the result is false.
+    bool reset();
 
 private:
     QString m_path;
