@@ -4,6 +4,7 @@
 #include "key_functions.h"
 #include "key_names.h"
 #include "macro_library.h"
+#include "stored_profile.h"
 
 #include <QJsonArray>
 
@@ -32,25 +33,6 @@ QString functionNames(const QList<KeyFunctions::Named> &rows) {
         names.append(CliValues::squash(QLatin1String(row.name)));
     return names.join(QStringLiteral(", "));
 }
-
-} // namespace
-
-QList<Record> storedKeyMatrix(Cli &cli) {
-    const QVariantList defaults = cli.profiles().defaultList(0);
-    QList<Record> matrix;
-    for (int n = 0; n < kKeys; ++n) {
-        QVariantList entries = cli.keys().keyDefine(n);
-        if (entries.size() != 4)
-            entries = defaults.mid(4 * n, 4);
-        Record r{};
-        for (int k = 0; k < 4 && k < entries.size(); ++k)
-            r[size_t(k)] = uchar(entries[k].toInt() & 0xFF);
-        matrix.append(r);
-    }
-    return matrix;
-}
-
-namespace {
 
 struct Choice {
     Record record{};
@@ -310,7 +292,7 @@ Status runButton(Cli &cli, Arguments &args) {
     if (Status s = parseChoice(cli, args, &choice); !s.ok())
         return s;
 
-    QList<Record> matrix = storedKeyMatrix(cli);
+    QList<Record> matrix = StoredProfile::keyMatrix(cli.keys(), cli.profiles());
     const Record old = matrix[keyId];
     if (choice.factory) {
         const QVariantList defaults = cli.profiles().defaultList(0).mid(4 * keyId, 4);
