@@ -102,8 +102,9 @@ int main(int argc, char *argv[]) {
 
         // A refused device ends the program with status 1 once the user has read the box,
         // whether the window was ever shown or not.
-        QObject::connect(&window, &Widget::closeRequested, &window,
-                         [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
+        QObject::connect(
+            &window, &Widget::closeRequested, &window, [] { QCoreApplication::exit(1); },
+            Qt::QueuedConnection);
         window.checkDevice();
         if (startConnectedWindow(window))
             result = QApplication::exec();

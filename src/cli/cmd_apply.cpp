@@ -1,6 +1,8 @@
 // profile apply: a profile switch sends nothing to the mouse; this sends what the current
 // profile holds.
 #include "cli.h"
+#include "hid_macro_sender.h"
+#include "macro_slot_uploader.h"
 #include "profile_apply.h"
 
 #include <QJsonArray>
@@ -9,6 +11,7 @@ Status applyProfile(Cli &cli) {
     if (Status s = cli.needDevice(); !s.ok())
         return s;
     ProfileApply apply(cli.profiles(), cli.mouse(), cli.keys(), cli.device().hid());
+    apply.setMacroUploader(mouseMacroSlotUploader(cli.macroLibrary()));
     QJsonArray sent;
     QStringList failed;
     for (const ProfileApply::Step &step : apply.run()) {
@@ -20,7 +23,7 @@ Status applyProfile(Cli &cli) {
     cli.report().set(QStringLiteral("profile"), cli.profiles().currentIndex() + 1);
     cli.report().set(QStringLiteral("sent"), sent);
     if (!failed.isEmpty() && !cli.device().isDemo())
-        return Status::deviceFailure(QStringLiteral("%1 did not reach the mouse")
-                                         .arg(failed.join(QStringLiteral(", "))));
+        return Status::deviceFailure(
+            QStringLiteral("%1 did not reach the mouse").arg(failed.join(QStringLiteral(", "))));
     return Status::done();
 }

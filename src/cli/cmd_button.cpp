@@ -4,6 +4,7 @@
 #include "key_functions.h"
 #include "key_names.h"
 #include "macro_library.h"
+#include "profile_macros.h"
 #include "stored_profile.h"
 
 #include <QJsonArray>
@@ -336,6 +337,7 @@ Status runButton(Cli &cli, Arguments &args) {
                     QStringLiteral("all %1 macro slots are in use").arg(kMacroSlots));
         }
         cli.macroFiles().setMacroIniConfig(choice.macro, {slot, times}, cli.deviceType());
+        ProfileMacros::remember(cli.profiles(), slot + 1, choice.macro);
         cli.macroLibrary().setMouseMacroKey(slot + 1, choice.macro, cli.deviceType());
         choice.record = KeyFunctions::macro(uchar(choice.playMode), uchar(slot + 1));
         cli.report().set(QStringLiteral("macroSlot"), slot + 1);

@@ -189,11 +189,12 @@ Status runProfile(Cli &cli, Arguments &args) {
     if (verb == QLatin1String("show"))
         return profileShow(cli, index);
     if (verb == QLatin1String("switch")) {
-        // The mouse is not told which profile is current: nothing is sent.
+        // The mouse follows, so a desktop shortcut on this command switches it. The choice
+        // is remembered even when the mouse cannot be reached.
         cli.profiles().select(index);
         cli.rememberProfile(index);
         cli.report().set(QStringLiteral("current"), profileName(index));
-        return Status::done();
+        return applyProfile(cli);
     }
     if (verb == QLatin1String("export")) {
         if (!cli.profiles().exportToFile(index, file))
@@ -214,5 +215,8 @@ Status runProfile(Cli &cli, Arguments &args) {
                      profileName(index));
     if (verb == QLatin1String("import"))
         cli.report().set(QStringLiteral("from"), file);
+    // The mouse holds the current profile: a new file for it goes there too.
+    if (index == cli.profiles().currentIndex())
+        return applyProfile(cli);
     return Status::done();
 }

@@ -6,6 +6,7 @@
 #include "key_assignment.h"
 #include "lighting_table.h"
 #include "mouse_settings.h"
+#include "profile_macros.h"
 #include "stored_profile.h"
 
 template <typename Send> ProfileApply::Step ProfileApply::step(const QString &setting, Send send) {
@@ -35,8 +36,10 @@ QList<ProfileApply::Step> ProfileApply::run() {
             list.append(v);
         }
         m_mouse.setDpiSet(uchar(stages), codes, list);
-        m_mouse.setCurrentDpiStage(
-            uchar(qBound(1, m_mouse.currentDpiStage().toInt(), DpiTable::kStages)));
+        // A stage that is off is never the one selected.
+        const int stored = qBound(1, m_mouse.currentDpiStage().toInt(), DpiTable::kStages);
+        m_mouse.setCurrentDpiStage(uchar(
+            DpiTable::selectableStage(StoredProfile::dpiValues(m_mouse), stored - 1, stages) + 1));
     }));
 
     // The logo LED decides which stage colours the mouse shows: fixed ids or RGB. A profile
@@ -60,19 +63,16 @@ QList<ProfileApply::Step> ProfileApply::run() {
     if (coloursSent || !colours.reached)
         steps.append(colours);
     if (const QVariantList palette = m_mouse.stageColors(0); palette.size() == 24)
-        steps.append(
-            step(QStringLiteral("palette"), [&] { m_mouse.setStageColors(0, palette); }));
+        steps.append(step(QStringLiteral("palette"), [&] { m_mouse.setStageColors(0, palette); }));
 
     const QVariantList configs = m_mouse.ledEffect();
     if (StoredProfile::Lighting l; StoredProfile::lighting(configs, &l)) {
         steps.append(step(QStringLiteral("light"), [&] {
             const LightingTable::Effect *e = LightingTable::effect(l.position + 1);
             if (l.on)
-                m_mouse.setLedEffect(uchar(e->code),
-                                     e->brightness ? LightingTable::brightnessByte(l.brightness)
-                                                   : 0,
-                                     e->speed ? LightingTable::speedByte(e->code, l.speed) : 0,
-                                     configs);
+                m_mouse.setLedEffect(
+                    uchar(e->code), e->brightness ? LightingTable::brightnessByte(l.brightness) : 0,
+                    e->speed ? LightingTable::speedByte(e->code, l.speed) : 0, configs);
             else
                 m_mouse.setLedEffect(0, 0, 0, configs);
         }));
@@ -86,5 +86,24 @@ QList<ProfileApply::Step> ProfileApply::run() {
                 flat.append(int(b));
         m_keys.setMouseKeyMatrix(flat);
     }));
+    steps.append(uploadMacros());
     return steps;
+}
+
+QList<ProfileApply::Step> ProfileApply::uploadMacros() {
+    if (!m_uploadMacro)
+        return {};
+    QList<int> slots;
+    for (const KeyFunctions::Record &r : StoredProfile::keyMatrix(m_keys, m_store)) {
+        // 09 (play mode) (slot 1..12) 00, as the key assignment page writes it.
+        if (r[0] == KeyFunctions::kMacroType && r[3] == 0 && r[2] >= 1 &&
+            r[2] <= ProfileMacros::kMouseSlots && !slots.contains(r[2]))
+            slots.append(r[2]);
+    }
+    if (slots.isEmpty())
+        return {};
+    return {step(QStringLiteral("macros"), [&] {
+        for (int slot : slots)
+            m_uploadMacro(slot, ProfileMacros::name(m_store, slot));
+    })};
 }

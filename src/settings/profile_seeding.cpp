@@ -13,8 +13,8 @@ bool createCopy(const QByteArray &bytes, const QString &target) {
     if (!temp.open() || temp.write(bytes) != bytes.size() || !temp.flush())
         return false;
     // A temporary file is private to its owner; a profile file is not.
-    temp.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                        QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    temp.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                        QFileDevice::ReadOther);
     // rename() never replaces an existing file, so a profile created meanwhile wins.
     return temp.rename(target);
 }
