@@ -9,7 +9,7 @@ namespace {
 const char *const kGeneral = R"(usage: r8ctl [OPTIONS] COMMAND [ARGUMENTS]
 
 Configures the R8 mouse like the r8config window does, on the same profile, macro and
-language files beside the program.
+language files: ~/.local/share/r8config when installed, beside the program otherwise.
 
 Options (before the command):
   --emulate[=OPTIONS]  use the virtual R8 instead of a device (OPTIONS: %1)
@@ -19,6 +19,7 @@ Options (before the command):
   --yes, -y            answer questions with yes (reassigning the last left button)
   --verbose, -v        show the device layer's debug messages
   --help, -h           this text; "r8ctl COMMAND --help" explains a command
+  --version            print the version
 
 Commands:
   info                 product, interfaces, handshake, sensor, DPI stages, logo LED
