@@ -93,17 +93,17 @@ QList<ProfileApply::Step> ProfileApply::run() {
 QList<ProfileApply::Step> ProfileApply::uploadMacros() {
     if (!m_uploadMacro)
         return {};
-    QList<int> slots;
+    QList<int> slotIds;
     for (const KeyFunctions::Record &r : StoredProfile::keyMatrix(m_keys, m_store)) {
         // 09 (play mode) (slot 1..12) 00, as the key assignment page writes it.
         if (r[0] == KeyFunctions::kMacroType && r[3] == 0 && r[2] >= 1 &&
-            r[2] <= ProfileMacros::kMouseSlots && !slots.contains(r[2]))
-            slots.append(r[2]);
+            r[2] <= ProfileMacros::kMouseSlots && !slotIds.contains(r[2]))
+            slotIds.append(r[2]);
     }
-    if (slots.isEmpty())
+    if (slotIds.isEmpty())
         return {};
     return {step(QStringLiteral("macros"), [&] {
-        for (int slot : slots)
+        for (int slot : slotIds)
             m_uploadMacro(slot, ProfileMacros::name(m_store, slot));
     })};
 }

@@ -15,8 +15,13 @@ bool createCopy(const QByteArray &bytes, const QString &target) {
     // A temporary file is private to its owner; a profile file is not.
     temp.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
                         QFileDevice::ReadOther);
-    // rename() never replaces an existing file, so a profile created meanwhile wins.
-    return temp.rename(target);
+    // rename() never replaces an existing file, so a profile created meanwhile wins. The
+    // temporary file would otherwise remove the renamed one when it goes.
+    temp.setAutoRemove(false);
+    if (temp.rename(target))
+        return true;
+    temp.remove();
+    return false;
 }
 
 } // namespace
