@@ -14,6 +14,17 @@ void appendEntries(QVariantList &out, const QSettings &settings, const QString &
     out.append(settingsList(settings.value(key)));
 }
 
+// A value as the file holds it: texts, one per list entry.
+QStringList asTexts(const QVariant &value) {
+    const int type = value.metaType().id();
+    if (type != QMetaType::QVariantList && type != QMetaType::QStringList)
+        return {value.toString()};
+    QStringList texts;
+    for (const QVariant &entry : value.toList())
+        texts.append(entry.toString());
+    return texts;
+}
+
 } // namespace
 
 QVariantList settingsList(const QVariant &value) {
@@ -61,6 +72,10 @@ QString ProfileStore::defaultFileName() const {
 }
 
 void ProfileStore::write(const QString &key, const QVariant &value) {
+    // Writing what the file already holds would only reorder it: a profile that was reset
+    // and then applied stays a byte copy of the factory profile.
+    if (current()->contains(key) && asTexts(current()->value(key)) == asTexts(value))
+        return;
     current()->setValue(key, value);
 }
 

@@ -42,7 +42,7 @@ TEST(R8ctlDevice, DpiSetSendsTheCodedStageListAndStoresTheValue) {
 
 TEST(R8ctlDevice, DpiStageCountComesFromTheMouse) {
     R8ctlRig rig;
-    ASSERT_EQ(rig.run({"profile", "reset", "1"}).exitCode, 0);
+    ASSERT_EQ(rig.run({"--emulate", "profile", "reset", "1"}).exitCode, 0);
     const R8ctlRun r =
         rig.run({"--emulate=stages=4", "--wire-log=w.log", "dpi", "set", "3", "750"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
@@ -116,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
                  nullptr,
                  "sensor/stage_R8",
                  "5",
-                 {"profile", "reset", "1"}},
+                 {"--emulate", "profile", "reset", "1"}},
         //                  0D |eff|bri|spd      WAVE, brightness position 3, speed position 7
         WireCase{"wave",
                  {"light", "wave", "--brightness", "3", "--speed", "7"},
@@ -133,15 +133,15 @@ INSTANTIATE_TEST_SUITE_P(
         WireCase{"static", {"light", "static"}, "0d 01 ff 00", nullptr, nullptr, nullptr},
         WireCase{
             "off", {"light", "off"}, "0d 00 00 00", nullptr, "color_R8/ledEffect", "0, 7, 4, 0"},
-        //                  10 |typ| len                    one cell changed, the rest as the page
-        //                  starts
+        //                  10 |typ| len                    one cell changed, the rest as the
+        //                  profile (here the factory profile) holds them
         WireCase{"palette",
                  {"palette", "--index", "2", "#102030"},
                  "10 00 18",
-                 "ff 00 00 10 20 30 00 ff 00",
+                 "ff 00 00 10 20 30 ff ff 00",
                  "color_R8/type0",
-                 "255, 0, 0, 16, 32, 48, 0, 255, 0, 255, 0, 255, 255, 255, 0, 0, 255, 255, "
-                 "255, 255, 255, 255, 127, 0"},
+                 "255, 0, 0, 16, 32, 48, 255, 255, 0, 0, 255, 0, 0, 255, 255, 0, 0, 255, "
+                 "160, 0, 255, 255, 255, 255"},
         WireCase{"stageRgb",
                  {"dpi", "colors", "red", "1,2,3", "blue", "green", "cyan", "magenta", "white",
                   "orange"},
@@ -199,6 +199,7 @@ TEST(R8ctlDevice, SwitchImportAndResetOfTheCurrentProfileApplyIt) {
     p2.setValue("sensor/dpi_R8", QStringList{"250", "750", "0", "0", "0", "0", "0", "0"});
     p2.sync();
     const auto sentCodes = [&rig](const QStringList &arguments) {
+        QFile::remove(rig.userFile("w.log")); // a run that opens no device writes none
         const R8ctlRun r = rig.run(QStringList{"--emulate", "--wire-log", "w.log"} + arguments);
         EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
         QStringList frames;

@@ -37,7 +37,7 @@ TEST(R8ctlProfiles, ExportImportAndResetCopyWholeFiles) {
     ASSERT_EQ(rig.run({"profile", "import", "4", "old.pf"}).exitCode, 0);
     EXPECT_EQ(R8ctlRig::read(rig.programFile("modules/setting/p4.bin")), p1);
 
-    ASSERT_EQ(rig.run({"profile", "reset", "1"}).exitCode, 0);
+    ASSERT_EQ(rig.run({"--emulate", "profile", "reset", "1"}).exitCode, 0);
     EXPECT_EQ(R8ctlRig::read(rig.programFile("modules/setting/p1.bin")),
               R8ctlRig::read(rig.programFile("modules/setting/pD.bin")));
 }

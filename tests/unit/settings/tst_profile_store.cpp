@@ -70,6 +70,25 @@ TEST(ProfileStore, AKeyTheProfileLacksReadsTheFactoryValue) {
         << "reading a factory value does not copy it into the profile";
 }
 
+TEST(ProfileStore, WritingWhatTheFileHoldsLeavesTheFileAsItIs) {
+    ProgramFolder folder;
+    const QByteArray text = "[sensor]\nstage_R8=2\nreportRate_R8=1\n"
+                            "dpi_R8=500, 1000\n[color_R8]\ntype2=7\n";
+    folder.write("modules/setting/p1.bin", text);
+    {
+        ProfileStore store;
+        store.write("sensor/stage_R8", 2);
+        store.write("sensor/dpi_R8", QVariantList{500, 1000});
+        store.write("color_R8/type2", QVariantList{7});
+    }
+    EXPECT_EQ(folder.read("modules/setting/p1.bin"), text) << "not even reordered";
+    {
+        ProfileStore store;
+        store.write("sensor/dpi_R8", QVariantList{500, 1250});
+    }
+    EXPECT_TRUE(folder.read("modules/setting/p1.bin").contains("dpi_R8=500, 1250"));
+}
+
 TEST(ProfileSeeding, MissingProfilesBecomeCopiesOfTheFactoryProfile) {
     ProgramFolder folder;
     const QByteArray factory = "[sensor]\nstage_R8=3\n";
