@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QString>
+
 class HidBackend;
 class Widget;
-
-#include <QString>
 
 // After the first device check: when the handshake (or demo mode) accepted the device, show
 // the window, queue "initUI", post the start request and, in demo mode, send the demo

@@ -1,7 +1,6 @@
-// profile apply: a profile switch sends nothing to the mouse; this sends what the current
-// profile holds.
+// profile apply: what the current profile holds, sent to the mouse (profile switch, and an
+// import or reset of the current profile, end with it too).
 #include "cli.h"
-#include "hid_macro_sender.h"
 #include "macro_slot_uploader.h"
 #include "profile_apply.h"
 

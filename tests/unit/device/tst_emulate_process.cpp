@@ -53,6 +53,8 @@ TEST(EmulateProcess, HandshakePassesAndTheWireLogRecordsIt) {
 
     const QString output = QString::fromLocal8Bit(program.readAll());
     EXPECT_TRUE(output.contains("Device Connect")) << output.toStdString();
+    // The desktop's pointer settings are left alone, and the program says so once.
+    EXPECT_EQ(output.count("pointer settings go to memory"), 1) << output.toStdString();
     const QStringList lines = readLines(log);
     ASSERT_GE(lines.size(), 2);
     EXPECT_TRUE(lines[0].contains(" OUT FEATURE 1 00 ")) << lines[0].toStdString();
