@@ -1,5 +1,5 @@
-// The real r8config on a virtual X screen, where a message box can be answered as a user
-// answers it (xdotool): the program must end by itself afterwards. Run under xvfb-run.
+// The real r8config on a virtual X screen of its own, where a message box can be answered as
+// a user answers it (xdotool): the program must end by itself afterwards.
 #include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
@@ -26,8 +26,42 @@ struct ProgramCopy {
     }
 };
 
+// An X server for this test alone; it picks a free display itself (-displayfd), so tests
+// running side by side never share one.
+class VirtualScreen {
+public:
+    VirtualScreen() {
+        m_server.start("Xvfb",
+                       {"-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
+        if (!m_server.waitForStarted(5000))
+            return;
+        for (int i = 0; i < 100 && m_display.isEmpty(); ++i) {
+            m_server.waitForReadyRead(100);
+            const QByteArray line = m_server.readAllStandardOutput().trimmed();
+            if (!line.isEmpty())
+                m_display = ":" + QString::fromLatin1(line);
+        }
+    }
+    ~VirtualScreen() {
+        m_server.terminate();
+        if (!m_server.waitForFinished(3000))
+            m_server.kill();
+        m_server.waitForFinished(3000);
+    }
+    const QString &display() const { return m_display; }
+
+private:
+    QProcess m_server;
+    QString m_display;
+};
+
+QString g_display;
+
 QString xdotool(const QStringList &arguments, int ms = 15000) {
     QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", g_display);
+    p.setProcessEnvironment(env);
     p.start("xdotool", arguments);
     if (!p.waitForFinished(ms)) {
         p.kill();
@@ -55,6 +89,7 @@ bool answerTheBox(const QString &title, QProcess &program) {
 
 void startOnTheScreen(QProcess &program, const ProgramCopy &copy, const QStringList &arguments) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", g_display);
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.insert("QT_QUICK_BACKEND", "software");
     program.setProcessEnvironment(env);
@@ -62,9 +97,16 @@ void startOnTheScreen(QProcess &program, const ProgramCopy &copy, const QStringL
     ASSERT_TRUE(program.waitForStarted(5000));
 }
 
-TEST(WindowProcess, WithoutTheMouseTheProgramEndsOnceTheBoxIsDismissed) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+class WindowProcess : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(screen.display().isEmpty()) << "Xvfb did not start";
+        g_display = screen.display();
+    }
+    VirtualScreen screen;
+};
+
+TEST_F(WindowProcess, WithoutTheMouseTheProgramEndsOnceTheBoxIsDismissed) {
     ProgramCopy copy;
     QProcess program;
     // The virtual bus with the keyboard only: no mouse.
@@ -75,9 +117,7 @@ TEST(WindowProcess, WithoutTheMouseTheProgramEndsOnceTheBoxIsDismissed) {
     EXPECT_EQ(program.exitCode(), 1);
 }
 
-TEST(WindowProcess, ASceneThatDoesNotLoadIsToldAndEndsTheProgram) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+TEST_F(WindowProcess, ASceneThatDoesNotLoadIsToldAndEndsTheProgram) {
     ProgramCopy copy;
     // QML modules looked for in an empty folder: "import QtQuick" fails.
     QDir().mkpath(copy.dir.filePath("no-qml"));
