@@ -10,6 +10,8 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 work=$(mktemp -d)
 cp -r "${BUILD_DIR:-$root/build}/bin/." "$work/"
+# A fresh tree, as a new user has it: no profiles yet (the first start makes them from pD.bin).
+rm -f "$work"/modules/setting/p[0-9]*.bin "$work"/modules/setting/r8ctl.ini
 mkdir -p "$work/modules/macro"
 cat >"$work/modules/macro/Reload.bin" <<'MACRO'
 [config]
@@ -38,8 +40,6 @@ shot screenshot.png
 click 32 24
 shot screenshot-settings.png
 click 32 24
-# ALL RESET, so that the pages show the default profile.
-click 373 565
 # Function buttons: x 8..158, 37 px high every 50 px from y 180 (KEY, MACRO, COLOR, SENSOR).
 click 83 348
 shot screenshot-sensor.png

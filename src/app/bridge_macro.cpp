@@ -4,6 +4,7 @@
 #include "macro_encoder.h"
 #include "macro_library.h"
 #include "myqquickview.h"
+#include "profile_macros.h"
 
 namespace {
 // The device the program talks to: 0 keyboard, 1 mouse.
@@ -62,6 +63,8 @@ QList<uchar> myQQuickView::macroIncode(QStringList macros) {
 }
 
 void myQQuickView::ui_13H_SetMacroKey(QVariant macroId, QVariant name) {
+    // The slot is shared by all profiles: this one remembers what its button plays there.
+    ProfileMacros::remember(m_profileStore, macroId.toInt(), name.toString());
     macroLibrary(this).setMouseMacroKey(macroId.toInt(), name.toString(), currentDeviceType(this));
 }
 

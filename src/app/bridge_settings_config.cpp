@@ -1,5 +1,6 @@
 // Application config slots of the host view: forwards to AppConfig.
 #include "app_config.h"
+#include "dialogs.h"
 #include "myqquickview.h"
 
 void myQQuickView::saveApConfig(QVariantList apConfigs) {
@@ -15,5 +16,10 @@ QVariantList myQQuickView::loadDeviceApConfig() {
 }
 
 void myQQuickView::resetApconfig() {
-    m_appConfig->reset();
+    if (m_appConfig->reset() || !m_seams.dialogs)
+        return;
+    m_seams.dialogs->warning(window()->windowTitle(),
+                             tr("The factory settings %1 cannot be read: the current settings "
+                                "are kept.")
+                                 .arg(QStringLiteral("modules/setting/apConfigD.bin")));
 }

@@ -1,4 +1,17 @@
+#include "hid_macro_sender.h"
+#include "macro_slot_uploader.h"
 #include "myqquickview.h"
+#include "profile_apply.h"
+
+namespace {
+ProfileApply profileApply(myQQuickView *view, ProfileStore &store, MouseSettings &mouse,
+                          KeyAssignment &keys) {
+    ProfileApply apply(store, mouse, keys, view->hid());
+    apply.setMacroUploader(mouseMacroSlotUploader(
+        MacroLibrary(MacroFiles(), view->dialogs(), hidMacroSender(view->hid()))));
+    return apply;
+}
+} // namespace
 
 void myQQuickView::attachSettingsDevice(Hid_Thread *hid) {
     m_mouseSettings.setDevice(hid);
@@ -24,4 +37,12 @@ void myQQuickView::loadProfile(int profile) {
 
 void myQQuickView::resetProfile(int profile) {
     m_profileExchange.resetProfile(profile);
+}
+
+void myQQuickView::applyProfile() {
+    profileApply(this, m_profileStore, m_mouseSettings, m_keyAssignment).run();
+}
+
+void myQQuickView::uploadProfileMacros() {
+    profileApply(this, m_profileStore, m_mouseSettings, m_keyAssignment).uploadMacros();
 }

@@ -6,9 +6,11 @@
 #include "hidapi_backend.h"
 #include "input_hook.h"
 #include "leftover_files.h"
+#include "memory_pointer.h"
 #include "myqquickview.h"
 #include "notice.h"
 #include "notice_channel.h"
+#include "profile_seeding.h"
 #include "program_info.h"
 #include "qt_dialogs.h"
 #include "qt_sound_player.h"
@@ -62,19 +64,35 @@ int main(int argc, char *argv[]) {
         return 1;
     QDir::setCurrent(dataFolder);
     LeftoverFiles::clean();
+    seedMissingProfiles();
 
     QtDialogs dialogs;
     AppSeams seams;
     seams.dialogs = &dialogs;
     seams.hidBackend = bus.get();
     seams.soundPlayers = QtSoundPlayer::factory();
-    GSettingsPointer pointer;
-    seams.pointer = &pointer;
+    // The virtual mouse leaves the desktop alone: pointer settings stay in this process.
+    std::unique_ptr<PointerBackend> pointer;
+    if (emulation.emulate) {
+        pointer = std::make_unique<MemoryPointer>();
+        std::fprintf(stderr, "r8config: %s\n", MemoryPointer::kNotice);
+    } else {
+        pointer = std::make_unique<GSettingsPointer>();
+    }
+    seams.pointer = pointer.get();
 
     int result = 0;
     {
         Widget window(seams);
         dialogs.setFileDialogParent(window.view());
+        // A scene that did not load would leave an empty frameless window nobody can close.
+        if (const QString error = window.sceneError(); !error.isEmpty()) {
+            std::fprintf(stderr, "r8config: the interface cannot be loaded: %s\n",
+                         qPrintable(error));
+            dialogs.warning(window.windowTitle(),
+                            QStringLiteral("The interface cannot be loaded:\n%1").arg(error));
+            return 1;
+        }
 
         // Key capture: system-wide through the event devices where they can be read,
         // otherwise from the window's own events.
@@ -98,9 +116,16 @@ int main(int argc, char *argv[]) {
         QObject::connect(&deviceChanges, &DeviceChangeSource::devicesChanged, &window,
                          &Widget::deviceChangeNotice);
 
+        // A refused device ends the program with status 1 once the user has read the box,
+        // whether the window was ever shown or not.
+        QObject::connect(
+            &window, &Widget::closeRequested, &window, [] { QCoreApplication::exit(1); },
+            Qt::QueuedConnection);
         window.checkDevice();
-        startConnectedWindow(window);
-        result = QApplication::exec();
+        if (startConnectedWindow(window))
+            result = QApplication::exec();
+        else
+            result = 1; // the handshake's box has been shown and dismissed
         inputHook.uninstall();
         InputHook::setKeyboardCallback(nullptr, nullptr);
         InputHook::setMouseCallback(nullptr, nullptr);

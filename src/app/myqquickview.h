@@ -85,6 +85,11 @@ public slots:
     void saveProfile(int profile);
     void loadProfile(int profile);
     void resetProfile(int profile);
+    // Puts what the current profile holds on the mouse, macros included (after a profile
+    // switch, an import or a reset of the current profile), as `r8ctl profile apply` does.
+    void applyProfile();
+    // The macros the current profile's buttons play, written into their slots (ALL SAVE).
+    void uploadProfileMacros();
 
     // ---- Mouse performance and lighting (bridge_settings_mouse.cpp).
     void ui_01H_SetReportRate(uchar rate);

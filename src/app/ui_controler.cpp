@@ -4,8 +4,10 @@
 #include "widget.h"
 
 #include <QQmlContext>
+#include <QQmlError>
 #include <QQuickItem>
 #include <QSettings>
+#include <QWindow>
 
 void Ui_Controler::setupUi(Widget *window, const AppSeams &seams) {
     if (window->objectName().isEmpty())
@@ -23,6 +25,10 @@ void Ui_Controler::setupUi(Widget *window, const AppSeams &seams) {
     // The documents touch the context properties only from functions and handlers, which
     // run after they are set.
     m_view->setSource(QUrl(QStringLiteral("qrc:modules/qml/main.qml")));
+    if (m_view->status() == QQuickWidget::Error) {
+        const QList<QQmlError> errors = m_view->errors();
+        m_sceneError = errors.isEmpty() ? QStringLiteral("unknown error") : errors[0].toString();
+    }
     QQmlContext *context = m_view->rootContext();
     context->setContextProperty(QStringLiteral("ui_View"), m_view);
     context->setContextProperty(QStringLiteral("hid"), window->hid());
@@ -32,6 +38,11 @@ void Ui_Controler::setupUi(Widget *window, const AppSeams &seams) {
 
     const QSettings config(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
     window->setWindowTitle(config.value(QStringLiteral("common/name")).toString());
+}
+
+bool Ui_Controler::startSystemMove() {
+    QWindow *handle = m_window ? m_window->windowHandle() : nullptr;
+    return handle && handle->startSystemMove();
 }
 
 void Ui_Controler::onMinimize() {

@@ -3,6 +3,7 @@
 #include "app_seams.h"
 
 #include <QObject>
+#include <QString>
 
 class Widget;
 class myQQuickView;
@@ -18,8 +19,15 @@ public:
 
     Widget *window() const { return m_window; }
     myQQuickView *view() const { return m_view; }
+    // The first error of a scene that failed to load (a missing QML module, a broken
+    // document); empty when it loaded.
+    QString sceneError() const { return m_sceneError; }
 
 public slots:
+    // Hands the drag that has just begun to the window system (the only way a window moves
+    // on Wayland). False where that is refused; the caller then moves the window itself
+    // with onXChanged / onYChanged.
+    bool startSystemMove();
     void onMinimize();
     void onXChanged(int x);
     void onYChanged(int y);
@@ -29,4 +37,5 @@ public slots:
 private:
     Widget *m_window = nullptr;
     myQQuickView *m_view = nullptr;
+    QString m_sceneError;
 };

@@ -4,10 +4,13 @@
 #include "dialogs.h"
 #include "myqquickview.h"
 #include "notice.h"
+#include "startup.h"
 #include "ui_controler.h"
 #include "user_event.h"
 
 #include <QSettings>
+
+#include <cstdio>
 
 Widget::Widget(const AppSeams &seams, QWidget *parent)
     : QWidget(parent), m_seams(seams), m_notices([this](const QString &text) {
@@ -19,7 +22,7 @@ Widget::Widget(const AppSeams &seams, QWidget *parent)
     m_controller = new Ui_Controler;
     m_controller->setupUi(this, m_seams);
     view()->setHid(&m_hid);
-    m_hid.setAppConfig(view()->apConfig());
+    m_hid.setAppConfigSource([this] { return view()->apConfig(); });
     m_checkTimer.setInterval(kCheckDelayMs);
     m_checkTimer.setSingleShot(true);
     // A coarse timer may fire up to 5 % early; the check must come 2048 ms after the last notice.
@@ -36,8 +39,21 @@ myQQuickView *Widget::view() const {
     return m_controller->view();
 }
 
+QString Widget::sceneError() const {
+    return m_controller->sceneError();
+}
+
 void Widget::postCloseRequest() {
     QMetaObject::invokeMethod(this, "close", Qt::QueuedConnection);
+    emit closeRequested();
+}
+
+void Widget::deviceRefused() {
+    if (!m_seams.hidBackend)
+        return;
+    const QString hint = deviceAccessHint(*m_seams.hidBackend, m_hid.currentDeviceIndex());
+    if (!hint.isEmpty())
+        std::fprintf(stderr, "r8config: %s\n", qPrintable(hint));
 }
 
 void Widget::checkDevice() {

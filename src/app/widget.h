@@ -24,6 +24,8 @@ public:
     Hid_Thread *hid() { return &m_hid; }
     Ui_Controler *controller() const { return m_controller; }
     myQQuickView *view() const;
+    // The first error of a scene that failed to load; empty when it loaded.
+    QString sceneError() const;
     const QTimer &checkTimer() const { return m_checkTimer; }
     // Notice boxes, one at a time.
     NoticeQueue &notices() { return m_notices; }
@@ -32,6 +34,7 @@ public:
     QString ownerTitle() const override { return windowTitle(); }
     Dialogs *ownerDialogs() const override { return m_seams.dialogs; }
     void postCloseRequest() override;
+    void deviceRefused() override;
 
 public slots:
     void checkDevice();
@@ -41,6 +44,9 @@ public slots:
 signals:
     // Emitted at the end of every device check; tests count checks with it.
     void deviceChecked();
+    // The handshake refused the device and asked the window to close. A window that was
+    // never shown does not end the event loop by closing, so main ends it on this.
+    void closeRequested();
 
 protected:
     void customEvent(QEvent *event) override;

@@ -4,6 +4,7 @@
 #include "gsettings_pointer.h"
 #include "hid_macro_sender.h"
 #include "macro_library.h"
+#include "memory_pointer.h"
 
 #include <QDir>
 #include <QSettings>
@@ -49,8 +50,12 @@ MacroLibrary Cli::macroLibrary() {
 }
 
 PointerBackend *Cli::pointerBackend() {
-    if (!m_pointer)
+    if (!m_pointer && m_options.emulation.emulate) {
+        m_pointer = std::make_unique<MemoryPointer>();
+        m_report.warn(QString::fromLatin1(MemoryPointer::kNotice));
+    } else if (!m_pointer) {
         m_pointer = std::make_unique<GSettingsPointer>();
+    }
     return m_pointer.get();
 }
 

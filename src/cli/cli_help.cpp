@@ -54,12 +54,12 @@ colours; with the keyboard attached, its firmware version too.
        r8ctl profile apply
 
 N is 1..10 or P01..P10. "switch" chooses the profile later commands store into (r8ctl
-remembers it; the window always starts on P01). Nothing is sent to the mouse: it keeps its
-settings until a setting is sent. "show" prints every stored setting. "export" writes a
-byte copy of the profile (normally *.pf), "import" replaces the profile by such a copy,
-"reset" by the factory profile. "apply" sends everything the current profile holds for the
-mouse: report rate, DPI values and stage, stage and palette colours, lighting, scroll swap
-and buttons.
+remembers it; the window always starts on P01) and applies it to the mouse. "show" prints
+every stored setting. "export" writes a byte copy of the profile (normally *.pf), "import"
+replaces the profile by such a copy, "reset" by the factory profile; either applies it when
+it is the current profile. "apply" sends everything the current profile holds for the
+mouse: report rate, DPI values and stage, stage and palette colours, lighting, scroll swap,
+buttons and the macros they play.
 )"},
         {"rate", R"(usage: r8ctl rate HZ
 

@@ -4,6 +4,8 @@
 #include "key_functions.h"
 #include "key_names.h"
 #include "macro_library.h"
+#include "profile_macros.h"
+#include "stored_profile.h"
 
 #include <QJsonArray>
 
@@ -32,25 +34,6 @@ QString functionNames(const QList<KeyFunctions::Named> &rows) {
         names.append(CliValues::squash(QLatin1String(row.name)));
     return names.join(QStringLiteral(", "));
 }
-
-} // namespace
-
-QList<Record> storedKeyMatrix(Cli &cli) {
-    const QVariantList defaults = cli.profiles().defaultList(0);
-    QList<Record> matrix;
-    for (int n = 0; n < kKeys; ++n) {
-        QVariantList entries = cli.keys().keyDefine(n);
-        if (entries.size() != 4)
-            entries = defaults.mid(4 * n, 4);
-        Record r{};
-        for (int k = 0; k < 4 && k < entries.size(); ++k)
-            r[size_t(k)] = uchar(entries[k].toInt() & 0xFF);
-        matrix.append(r);
-    }
-    return matrix;
-}
-
-namespace {
 
 struct Choice {
     Record record{};
@@ -310,7 +293,7 @@ Status runButton(Cli &cli, Arguments &args) {
     if (Status s = parseChoice(cli, args, &choice); !s.ok())
         return s;
 
-    QList<Record> matrix = storedKeyMatrix(cli);
+    QList<Record> matrix = StoredProfile::keyMatrix(cli.keys(), cli.profiles());
     const Record old = matrix[keyId];
     if (choice.factory) {
         const QVariantList defaults = cli.profiles().defaultList(0).mid(4 * keyId, 4);
@@ -354,6 +337,7 @@ Status runButton(Cli &cli, Arguments &args) {
                     QStringLiteral("all %1 macro slots are in use").arg(kMacroSlots));
         }
         cli.macroFiles().setMacroIniConfig(choice.macro, {slot, times}, cli.deviceType());
+        ProfileMacros::remember(cli.profiles(), slot + 1, choice.macro);
         cli.macroLibrary().setMouseMacroKey(slot + 1, choice.macro, cli.deviceType());
         choice.record = KeyFunctions::macro(uchar(choice.playMode), uchar(slot + 1));
         cli.report().set(QStringLiteral("macroSlot"), slot + 1);

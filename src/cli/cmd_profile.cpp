@@ -189,13 +189,14 @@ Status runProfile(Cli &cli, Arguments &args) {
     if (verb == QLatin1String("show"))
         return profileShow(cli, index);
     if (verb == QLatin1String("switch")) {
-        // The mouse is not told which profile is current: nothing is sent.
+        // The mouse follows, so a desktop shortcut on this command switches it. The choice
+        // is remembered even when the mouse cannot be reached.
         cli.profiles().select(index);
         if (!cli.rememberProfile(index))
             return Status::badInput(
                 QStringLiteral("cannot write %1: the choice is not stored").arg(Cli::stateFile()));
         cli.report().set(QStringLiteral("current"), profileName(index));
-        return Status::done();
+        return applyProfile(cli);
     }
     if (verb == QLatin1String("export")) {
         QString reason;
@@ -217,5 +218,8 @@ Status runProfile(Cli &cli, Arguments &args) {
                      profileName(index));
     if (verb == QLatin1String("import"))
         cli.report().set(QStringLiteral("from"), file);
+    // The mouse holds the current profile: a new file for it goes there too.
+    if (index == cli.profiles().currentIndex())
+        return applyProfile(cli);
     return Status::done();
 }

@@ -5,6 +5,7 @@
 #include "cli_values.h"
 #include "key_names.h"
 #include "leftover_files.h"
+#include "profile_seeding.h"
 #include "r8_build_info.h"
 
 #include <QDir>
@@ -164,6 +165,7 @@ int runR8ctl(const QStringList &arguments, const QString &programFolder, QTextSt
     FolderScope folder;
     QDir::setCurrent(programFolder);
     LeftoverFiles::clean();
+    seedMissingProfiles();
     buildKeyNameTable();
 
     Status status;

@@ -12,4 +12,6 @@ public:
     virtual QString ownerTitle() const = 0;
     virtual Dialogs *ownerDialogs() const = 0;
     virtual void postCloseRequest() = 0;
+    // Called when the handshake refuses the device, before the user is told.
+    virtual void deviceRefused() {}
 };

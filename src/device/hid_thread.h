@@ -11,6 +11,8 @@
 #include <QWaitCondition>
 
 #include <atomic>
+#include <deque>
+#include <functional>
 #include <memory>
 
 class DeviceOwner;
@@ -46,8 +48,16 @@ public:
     HidBackend *backend() const { return m_backend; }
     void setOwnerWindow(DeviceOwner *owner) { m_owner = owner; }
     DeviceOwner *ownerWindow() const { return m_owner; }
-    // The application config: secrecy codes (common/sCode<i>). Not owned.
-    void setAppConfig(QSettings *apConfig) { m_appConfig = apConfig; }
+    // The application config: secrecy codes (common/sCode<i>). Not owned. The handshake
+    // asks `source` for the config each time it runs, so a config replaced by a reset is
+    // never read through a stale pointer.
+    void setAppConfigSource(std::function<QSettings *()> source) {
+        m_appConfigSource = std::move(source);
+    }
+    // A config object that lives as long as this one is used.
+    void setAppConfig(QSettings *apConfig) {
+        m_appConfigSource = [apConfig] { return apConfig; };
+    }
 
     // The device the commands address; others read it as the device type (0 keyboard, 1 mouse).
     int currentDeviceIndex() const { return m_currentIndex.load(std::memory_order_acquire); }
@@ -75,6 +85,25 @@ public:
     bool ackFlag() const { return m_ack.load(std::memory_order_acquire); }
     // Blocks until no write task of this object is running any more.
     void waitForTransfers() const;
+
+    // ---- transfer results. Every command keeps how its transfer ended, so a caller that
+    // must tell the user (r8ctl) can look after the write task is over; the window ignores
+    // them. Take nextTransferSerial() before the commands, waitForTransfers() after them,
+    // then transferResultsSince(serial). Only the last kKeptResults are kept.
+    enum class TransferOutcome : uchar {
+        Done,   // the transfer ran to its end
+        Failed, // refused, or the device did not take or give a report
+        Busy,   // the layer stayed busy; nothing was sent
+    };
+    struct TransferResult {
+        quint64 serial;
+        uchar code; // the command code of the frame
+        TransferOutcome outcome;
+    };
+    static constexpr int kKeptResults = 256;
+    quint64 nextTransferSerial() const { return m_nextSerial.load(std::memory_order_acquire); }
+    // Results of the transfers numbered `serial` or later that have ended, in serial order.
+    QList<TransferResult> transferResultsSince(quint64 serial) const;
 
     // ---- supervision
     void startWatch(int index);
@@ -160,7 +189,9 @@ private:
     HidDevice *sendRequest(int index);
     // Payload bytes per data report of the entry at `index`; 0 when no data phase can run.
     int dataReportLength(int index, int dataLength) const;
-    void runSendTask(int dataLength, bool waitAck);
+    void runSendTask(int dataLength, bool waitAck, quint64 serial, uchar code);
+    quint64 startTransfer() { return m_nextSerial.fetch_add(1, std::memory_order_acq_rel); }
+    void keepResult(quint64 serial, uchar code, TransferOutcome outcome);
     // Gives the idle flag back and wakes a waitIdle at once.
     void releaseIdle();
     void deviceWatch(int index);
@@ -169,7 +200,7 @@ private:
 
     HidBackend *m_backend = nullptr;
     DeviceOwner *m_owner = nullptr;
-    QSettings *m_appConfig = nullptr;
+    std::function<QSettings *()> m_appConfigSource;
 
     mutable QMutex m_listMutex; // the list and every entry's paths
     QList<std::shared_ptr<DeviceEntry>> m_devices;
@@ -185,5 +216,8 @@ private:
     std::atomic<bool> m_ack{true};
     std::atomic<int> m_sendTasks{0};
     std::atomic<int> m_fullAckPauses{0};
+    std::atomic<quint64> m_nextSerial{0};
+    mutable QMutex m_resultMutex;
+    std::deque<TransferResult> m_results;
     QFuture<void> m_watchFuture;
 };

@@ -76,6 +76,7 @@ void Hid_Thread::deviceWatch(int index) {
 void Hid_Thread::refuseUnknownDevice() {
     if (!m_owner)
         return;
+    m_owner->deviceRefused();
     const std::shared_ptr<DeviceEntry> entry = entryAt(currentDeviceIndex());
     const QString name = entry ? entry->name : QString();
     if (Dialogs *dialogs = m_owner->ownerDialogs())
@@ -101,10 +102,10 @@ void Hid_Thread::chkDeviceIsEnCode() {
 
     QString code;
     if (index == 0 || index == 1) {
-        code = m_appConfig
-                   ? m_appConfig->value(QStringLiteral("common/sCode%1").arg(index), kDefaultCode)
-                         .toString()
-                   : kDefaultCode;
+        QSettings *config = m_appConfigSource ? m_appConfigSource() : nullptr;
+        code = config ? config->value(QStringLiteral("common/sCode%1").arg(index), kDefaultCode)
+                            .toString()
+                      : kDefaultCode;
     }
     if (code.size() == 6)
         loadSecrecyCode(code.toLatin1().constData());

@@ -2,9 +2,10 @@
 
 #include <QString>
 
-// The virtual devices' own secrecy codes; the factory application config names them.
-inline constexpr const char *kVirtualMouseCode = "R8v0s1";
-inline constexpr const char *kVirtualKeyboardCode = "R8v0k1";
+// The virtual devices' secrecy codes: the program's default code, which the shipped
+// application config names too, so a real mouse and the virtual one both pass with it.
+inline constexpr const char *kVirtualMouseCode = "482915";
+inline constexpr const char *kVirtualKeyboardCode = "482915";
 
 enum class EmulatorFault {
     None,

@@ -29,17 +29,17 @@ QVariantList AppConfig::loadDevice() const {
     return {m_settings->value(QStringLiteral("R8/colorMaxStage"), kDefaultColorMaxStage).toInt()};
 }
 
-void AppConfig::reset() {
+bool AppConfig::reset() {
     // Flush pending writes to the old file first: left pending, the old object would merge
     // them into the fresh copy when the event loop finally deletes it.
     const QString fileName = m_settings->fileName();
     m_settings->sync();
+    if (!replaceWithCopy(m_factoryPath, fileName))
+        return false;
+    // A copy of a read-only factory file would stay read-only and swallow later saves.
+    QFile::setPermissions(fileName, QFile::permissions(fileName) | QFileDevice::WriteOwner);
     m_settings->setParent(nullptr);
     m_settings->deleteLater();
-    // One rename: a failed copy (no factory file, a full disk) leaves the config as it was
-    // rather than deleted. The config keeps its own permissions, so a read-only factory file
-    // does not make it read-only.
-    if (!replaceWithCopy(m_factoryPath, fileName) && !QFile::exists(m_factoryPath))
-        QFile::remove(fileName);
     m_settings = new QSettings(m_path, QSettings::IniFormat, this);
+    return true;
 }

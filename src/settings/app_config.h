@@ -36,10 +36,10 @@ public:
     // A one-entry list: R8/colorMaxStage as int, 8 when missing.
     QVariantList loadDevice() const;
 
-    // Puts the factory copy in place of the config file (in one rename) and reopens it.
-    // Without a factory copy the config is left deleted and every key reads its missing
-    // value; a copy that fails otherwise (a full disk) leaves the config as it was.
-    void reset();
+    // Puts the factory copy in place of the config file and reopens it. When the factory
+    // copy cannot be read (or the folder not written) the current config stays as it is,
+    // object and file, and the result is false.
+    bool reset();
 
 private:
     QString m_path;

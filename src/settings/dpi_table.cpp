@@ -123,3 +123,16 @@ const char *sensorName(int sensorType) {
 }
 
 } // namespace DpiTable
+
+int DpiTable::selectableStage(const QList<int> &values, int stage, int stageCount) {
+    const int count = qBound(1, stageCount, kStages);
+    const int start = qBound(0, stage, count - 1);
+    auto on = [&](int i) { return i >= 0 && i < count && i < values.size() && values[i] > 0; };
+    for (int d = 0; d < count; ++d) {
+        if (on(start - d))
+            return start - d;
+        if (on(start + d))
+            return start + d;
+    }
+    return start;
+}

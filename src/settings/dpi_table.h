@@ -32,4 +32,10 @@ QList<int> startingValues(int sensorType);
 // The sensor's name (ANDS3050 ...), empty for an unknown type.
 const char *sensorName(int sensorType);
 
+// The stage (0-based) the selection rests on: `stage` when it lies among the first
+// `stageCount` and has a value (not 0); otherwise the nearest such stage, the lower one on a
+// tie. `stage` itself, clamped to the stages in use, when no stage has a value. The sensor
+// page's dpi.js keeps the same rule (selectableStage).
+int selectableStage(const QList<int> &values, int stage, int stageCount);
+
 } // namespace DpiTable

@@ -14,6 +14,17 @@ void appendEntries(QVariantList &out, const QSettings &settings, const QString &
     out.append(settingsList(settings.value(key)));
 }
 
+// A value as the file holds it: texts, one per list entry.
+QStringList asTexts(const QVariant &value) {
+    const int type = value.metaType().id();
+    if (type != QMetaType::QVariantList && type != QMetaType::QStringList)
+        return {value.toString()};
+    QStringList texts;
+    for (const QVariant &entry : value.toList())
+        texts.append(entry.toString());
+    return texts;
+}
+
 } // namespace
 
 QVariantList settingsList(const QVariant &value) {
@@ -29,7 +40,9 @@ QVariantList settingsList(const QVariant &value) {
     return entries;
 }
 
-ProfileStore::ProfileStore(const QString &folder) : m_folder(folder) {
+ProfileStore::ProfileStore(const QString &folder)
+    : m_folder(folder),
+      m_defaults(std::make_unique<QSettings>(defaultFileName(), QSettings::IniFormat)) {
     for (int i = 0; i < kCount; ++i)
         m_profiles.append(openProfile(profileFileName(i)));
 }
@@ -74,11 +87,17 @@ bool ProfileStore::commit(QString *failedFile) {
 }
 
 void ProfileStore::write(const QString &key, const QVariant &value) {
+    // Writing what the file already holds would only reorder it: a profile that was reset
+    // and then applied stays a byte copy of the factory profile.
+    if (current()->contains(key) && asTexts(current()->value(key)) == asTexts(value))
+        return;
     current()->setValue(key, value);
 }
 
 QVariant ProfileStore::read(const QString &key, const QVariant &missing) const {
-    return current()->value(key, missing);
+    if (current()->contains(key))
+        return current()->value(key);
+    return m_defaults->value(key, missing);
 }
 
 bool ProfileStore::replaceFromFile(int index, const QString &source, QString *error) {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <memory>
+
 class QSettings;
 
 // The ten profile files p1.bin .. p10.bin and the current profile index.
@@ -42,6 +44,9 @@ public:
     bool commit(QString *failedFile = nullptr);
 
     void write(const QString &key, const QVariant &value);
+    // The current profile's value of `key`; where the profile has none, the factory value
+    // from pD.bin; where that has none either, `missing`. A sparse profile thus shows the
+    // factory values, never zeros or what another profile left on screen.
     QVariant read(const QString &key, const QVariant &missing = QVariant()) const;
 
     // Replaces the profile file with a byte copy of `source` and reopens it. The old file
@@ -59,6 +64,7 @@ public:
 private:
     QString m_folder;
     QList<QSettings *> m_profiles;
+    std::unique_ptr<QSettings> m_defaults; // pD.bin, read only
     int m_current = 0;
 };
 

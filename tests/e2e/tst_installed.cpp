@@ -160,7 +160,7 @@ TEST_F(Installed, R8ctlKeepsTheUsersFilesInTheUsersFolder) {
     // A reset copies the installation's factory profile, reached through the user's folder.
     EXPECT_EQ(QFileInfo(user("modules/setting/pD.bin")).symLinkTarget(),
               installed("share/r8config/modules/setting/pD.bin"));
-    r = r8ctl({"profile", "reset", "1"});
+    r = r8ctl({"--emulate", "profile", "reset", "1"}); // the current profile: applied too
     ASSERT_EQ(r.exitCode, 0) << qPrintable(r.err);
     EXPECT_EQ(fileBytes(user("modules/setting/p1.bin")),
               fileBytes(installed("share/r8config/modules/setting/pD.bin")));

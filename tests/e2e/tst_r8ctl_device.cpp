@@ -1,6 +1,7 @@
 // r8ctl's settings commands against the virtual mouse: bytes on the wire and the profile.
 #include "r8ctl_rig.h"
 
+#include <QJsonArray>
 #include <QSettings>
 
 namespace {
@@ -31,16 +32,17 @@ TEST(R8ctlDevice, DpiSetSendsTheCodedStageListAndStoresTheValue) {
             outputs.append(l);
     ASSERT_EQ(outputs.size(), 1);
     ASSERT_EQ(outputs[0].bytes.size(), 33);
-    // report ID, then one code per stage: a new profile holds no values, its stages are off
-    //                                     00 |off|2500| off...
-    EXPECT_EQ(outputs[0].bytes.left(9).toHex(' '), QByteArray("00 80 45 80 80 80 80 80 80"));
+    // report ID, then one code per stage: a fresh tree's profile is the factory profile, so
+    // the other stages keep their factory values (500, 1500 ... 4000)
+    //                                     00 | 500|2500|1500|2000|2500|3000|3500|4000
+    EXPECT_EQ(outputs[0].bytes.left(9).toHex(' '), QByteArray("00 02 45 06 08 45 46 47 48"));
 
     EXPECT_EQ(storedValue(rig, 1, "sensor/dpi_R8").toStringList().value(1), "2500");
 }
 
 TEST(R8ctlDevice, DpiStageCountComesFromTheMouse) {
     R8ctlRig rig;
-    ASSERT_EQ(rig.run({"profile", "reset", "1"}).exitCode, 0);
+    ASSERT_EQ(rig.run({"--emulate", "profile", "reset", "1"}).exitCode, 0);
     const R8ctlRun r =
         rig.run({"--emulate=stages=4", "--wire-log=w.log", "dpi", "set", "3", "750"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
@@ -114,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
                  nullptr,
                  "sensor/stage_R8",
                  "5",
-                 {"profile", "reset", "1"}},
+                 {"--emulate", "profile", "reset", "1"}},
         //                  0D |eff|bri|spd      WAVE, brightness position 3, speed position 7
         WireCase{"wave",
                  {"light", "wave", "--brightness", "3", "--speed", "7"},
@@ -131,15 +133,15 @@ INSTANTIATE_TEST_SUITE_P(
         WireCase{"static", {"light", "static"}, "0d 01 ff 00", nullptr, nullptr, nullptr},
         WireCase{
             "off", {"light", "off"}, "0d 00 00 00", nullptr, "color_R8/ledEffect", "0, 7, 4, 0"},
-        //                  10 |typ| len                    one cell changed, the rest as the page
-        //                  starts
+        //                  10 |typ| len                    one cell changed, the rest as the
+        //                  profile (here the factory profile) holds them
         WireCase{"palette",
                  {"palette", "--index", "2", "#102030"},
                  "10 00 18",
-                 "ff 00 00 10 20 30 00 ff 00",
+                 "ff 00 00 10 20 30 ff ff 00",
                  "color_R8/type0",
-                 "255, 0, 0, 16, 32, 48, 0, 255, 0, 255, 0, 255, 255, 255, 0, 0, 255, 255, "
-                 "255, 255, 255, 255, 127, 0"},
+                 "255, 0, 0, 16, 32, 48, 255, 255, 0, 0, 255, 0, 0, 255, 255, 0, 0, 255, "
+                 "160, 0, 255, 255, 255, 255"},
         WireCase{"stageRgb",
                  {"dpi", "colors", "red", "1,2,3", "blue", "green", "cyan", "magenta", "white",
                   "orange"},
@@ -166,7 +168,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(R8ctlDevice, ProfileApplySendsEverySettingTheProfileHolds) {
     R8ctlRig rig;
     ASSERT_EQ(rig.run({"profile", "reset", "3"}).exitCode, 0);
-    ASSERT_EQ(rig.run({"profile", "switch", "3"}).exitCode, 0);
+    ASSERT_EQ(rig.run({"--emulate", "profile", "switch", "3"}).exitCode, 0);
+    const QByteArray p1 = R8ctlRig::read(rig.programFile("modules/setting/p1.bin"));
     const R8ctlRun r = rig.run({"--emulate", "--wire-log", "w.log", "profile", "apply"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     QStringList frames;
@@ -182,8 +185,72 @@ TEST(R8ctlDevice, ProfileApplySendsEverySettingTheProfileHolds) {
             dpi = l.bytes.mid(1, 8);
     //  500 1000 1500 2000 2500 3000 3500 4000 on sensor type 0
     EXPECT_EQ(dpi.toHex(' '), QByteArray("02 04 06 08 45 46 47 48"));
-    // Nothing sent to P01.
-    EXPECT_FALSE(QFile::exists(rig.programFile("modules/setting/p1.bin")));
+    // Nothing stored in P01.
+    EXPECT_EQ(R8ctlRig::read(rig.programFile("modules/setting/p1.bin")), p1);
+}
+
+// A switch (and an import or reset of the current profile) puts the profile on the mouse, so
+// a desktop shortcut on `profile switch 2` switches the mouse.
+TEST(R8ctlDevice, SwitchImportAndResetOfTheCurrentProfileApplyIt) {
+    R8ctlRig rig;
+    ASSERT_EQ(rig.run({"profile", "list"}).exitCode, 0);
+    QSettings p2(rig.programFile("modules/setting/p2.bin"), QSettings::IniFormat);
+    p2.setValue("sensor/reportRate_R8", 8);
+    p2.setValue("sensor/dpi_R8", QStringList{"250", "750", "0", "0", "0", "0", "0", "0"});
+    p2.sync();
+    const auto sentCodes = [&rig](const QStringList &arguments) {
+        QFile::remove(rig.userFile("w.log")); // a run that opens no device writes none
+        const R8ctlRun r = rig.run(QStringList{"--emulate", "--wire-log", "w.log"} + arguments);
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        QStringList frames;
+        for (const WireLine &l : R8ctlRig::setCommands(rig.wireLog()))
+            frames.append(QString::fromLatin1(l.plain.left(2).toHex(' ')));
+        return frames;
+    };
+    const QStringList switched = sentCodes({"profile", "switch", "2"});
+    EXPECT_TRUE(switched.contains("01 08")) << switched.join(" | ").toStdString(); // 125 Hz
+    QByteArray dpi;
+    for (const WireLine &l : rig.wireLog())
+        if (l.kind == "OUTPUT" && dpi.isEmpty())
+            dpi = l.bytes.mid(1, 8);
+    EXPECT_EQ(dpi.toHex(' '), QByteArray("01 03 80 80 80 80 80 80"));
+
+    EXPECT_TRUE(sentCodes({"profile", "reset", "2"}).contains("01 01")) << "the factory 1000 Hz";
+    EXPECT_TRUE(sentCodes({"profile", "reset", "5"}).isEmpty()) << "not the current profile";
+    rig.writeUserFile("slow.pf", "[sensor]\nreportRate_R8=4\n");
+    EXPECT_TRUE(sentCodes({"profile", "import", "2", "slow.pf"}).contains("01 04"));
+
+    // Without the mouse the choice is still remembered, and the failure told.
+    const R8ctlRun missing = rig.run({"--emulate=keyboard-only", "profile", "switch", "3"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(rig.run({"--json", "profile", "list"})
+                    .json()["profiles"]
+                    .toArray()[2]
+                    .toObject()["current"]
+                    .toBool());
+}
+
+// A macro a button of the profile plays goes back into its slot when the profile is applied:
+// the slots are shared by every profile.
+TEST(R8ctlDevice, ApplyWritesTheMacrosTheButtonsPlayIntoTheirSlots) {
+    R8ctlRig rig;
+    rig.writeUserFile("jump.txt", "A down\n50 ms\nA up\n");
+    ASSERT_EQ(rig.run({"macro", "create", "Jump"}).exitCode, 0);
+    ASSERT_EQ(rig.run({"macro", "set", "Jump", "jump.txt"}).exitCode, 0);
+    const R8ctlRun bind = rig.run({"--emulate", "--json", "button", "5", "macro", "Jump"});
+    ASSERT_EQ(bind.exitCode, 0) << bind.err.toStdString();
+    const int slot = bind.json()["macroSlot"].toInt();
+    ASSERT_GE(slot, 1);
+    EXPECT_EQ(storedValue(rig, 1, QString("macro_R8/slot%1").arg(slot)).toString(), "Jump");
+
+    const R8ctlRun r = rig.run({"--emulate", "--json", "--wire-log", "w.log", "profile", "apply"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.json()["sent"].toArray().contains(QJsonValue("macros")));
+    QStringList frames;
+    for (const WireLine &l : R8ctlRig::setCommands(rig.wireLog()))
+        frames.append(QString::fromLatin1(l.plain.left(2).toHex(' ')));
+    EXPECT_TRUE(frames.contains(QString("13 %1").arg(slot, 2, 16, QChar('0'))))
+        << frames.join(" | ").toStdString();
 }
 
 TEST(R8ctlDevice, FixedColourMouseTakesColourIdsPackedTwoToAByte) {
@@ -216,8 +283,9 @@ TEST(R8ctlDevice, SensorTypeDecidesTheDpiCodes) {
     for (const WireLine &l : rig.wireLog())
         if (l.kind == "OUTPUT")
             data = l.bytes.mid(1, 8);
-    // 10000 -> 71, stages without a value are off
-    EXPECT_EQ(data.toHex(' '), QByteArray("71 80 80 80 80 80 80 80"));
+    // 10000 -> 71; of the factory values only 1000, 2000 and 4000 are in this sensor's table,
+    // the others go out as off
+    EXPECT_EQ(data.toHex(' '), QByteArray("71 09 80 13 80 80 80 27"));
 
     // 2500 is a value of sensor type 0, not of type 3.
     const R8ctlRun bad = rig.run({"--emulate=sensor=3", "dpi", "set", "1", "2500"});
@@ -227,6 +295,7 @@ TEST(R8ctlDevice, SensorTypeDecidesTheDpiCodes) {
 
 TEST(R8ctlDevice, FailedHandshakeIsExitOneWithTheProgramsText) {
     R8ctlRig rig;
+    ASSERT_EQ(rig.run({"profile", "list"}).exitCode, 0); // the first start creates the profiles
     for (const QString &emulate :
          {QString("--emulate=code=ZZZZZZ"), QString("--emulate=fault=no-answer")}) {
         const QMap<QString, QByteArray> before = rig.snapshot();

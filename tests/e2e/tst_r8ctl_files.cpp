@@ -8,11 +8,12 @@ namespace {
 
 TEST(R8ctlProfiles, SwitchIsRememberedAndLaterSettingsGoThere) {
     R8ctlRig rig;
-    ASSERT_EQ(rig.run({"profile", "switch", "P03"}).exitCode, 0);
+    ASSERT_EQ(rig.run({"--emulate", "profile", "switch", "P03"}).exitCode, 0);
     ASSERT_EQ(rig.run({"--emulate", "rate", "125"}).exitCode, 0);
     QSettings p3(rig.programFile("modules/setting/p3.bin"), QSettings::IniFormat);
     EXPECT_EQ(p3.value("sensor/reportRate_R8").toInt(), 8);
-    EXPECT_FALSE(QFile::exists(rig.programFile("modules/setting/p1.bin")));
+    QSettings p1(rig.programFile("modules/setting/p1.bin"), QSettings::IniFormat);
+    EXPECT_NE(p1.value("sensor/reportRate_R8").toInt(), 8);
 
     // --profile is for one run only.
     ASSERT_EQ(rig.run({"--profile", "5", "--emulate", "rate", "250"}).exitCode, 0);
@@ -36,7 +37,7 @@ TEST(R8ctlProfiles, ExportImportAndResetCopyWholeFiles) {
     ASSERT_EQ(rig.run({"profile", "import", "4", "old.pf"}).exitCode, 0);
     EXPECT_EQ(R8ctlRig::read(rig.programFile("modules/setting/p4.bin")), p1);
 
-    ASSERT_EQ(rig.run({"profile", "reset", "1"}).exitCode, 0);
+    ASSERT_EQ(rig.run({"--emulate", "profile", "reset", "1"}).exitCode, 0);
     EXPECT_EQ(R8ctlRig::read(rig.programFile("modules/setting/p1.bin")),
               R8ctlRig::read(rig.programFile("modules/setting/pD.bin")));
 }
@@ -222,6 +223,37 @@ TEST(R8ctlUsage, ToolOptionsMayFollowTheCommand) {
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.json()["rate"].toInt(), 250);
     EXPECT_EQ(r.json()["profile"].toInt(), 2);
+}
+
+// A fresh tree: the first run makes every profile a copy of the factory profile; later runs
+// leave them alone.
+TEST(R8ctlProfiles, TheFirstRunCreatesTheProfilesFromTheFactoryProfile) {
+    R8ctlRig rig;
+    const QByteArray factory = R8ctlRig::read(rig.programFile("modules/setting/pD.bin"));
+    ASSERT_FALSE(factory.isEmpty());
+    ASSERT_FALSE(QFile::exists(rig.programFile("modules/setting/p1.bin")));
+    ASSERT_EQ(rig.run({"profile", "list"}).exitCode, 0);
+    for (int n = 1; n <= 10; ++n)
+        EXPECT_EQ(R8ctlRig::read(rig.programFile(QString("modules/setting/p%1.bin").arg(n))),
+                  factory)
+            << n;
+    ASSERT_EQ(rig.run({"--emulate", "rate", "125"}).exitCode, 0);
+    const QByteArray changed = R8ctlRig::read(rig.programFile("modules/setting/p1.bin"));
+    ASSERT_NE(changed, factory);
+    ASSERT_EQ(rig.run({"profile", "list"}).exitCode, 0);
+    EXPECT_EQ(R8ctlRig::read(rig.programFile("modules/setting/p1.bin")), changed);
+}
+
+// With --emulate the desktop's pointer settings stay as they are: the run keeps them in
+// memory and says so.
+TEST(R8ctlUsage, PointerUnderEmulationGoesToMemory) {
+    R8ctlRig rig;
+    const R8ctlRun r = rig.run({"--emulate", "--json", "pointer", "lines", "4"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.json()["systemAccepted"].toBool()) << "memory takes even wheel lines";
+    const QJsonArray warnings = r.json()["warnings"].toArray();
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].toString().contains("memory"));
 }
 
 TEST(R8ctlUsage, PointerStoresThePositionAndTellsWhatTheSystemDid) {

@@ -1,6 +1,8 @@
 // Bad input: exit code 2, one message naming what was wrong, no file changed, nothing sent.
 #include "r8ctl_rig.h"
 
+#include <QSettings>
+
 namespace {
 
 struct BadCase {
@@ -19,6 +21,11 @@ TEST_P(R8ctlBadInput, ExitsTwoAndLeavesFilesAndDeviceAlone) {
     ASSERT_EQ(rig.run({"macro", "create", "Jump"}).exitCode, 0);
     ASSERT_EQ(rig.run({"--emulate", "macro", "bind", "5", "Jump"}).exitCode, 0);
     rig.writeUserFile("bad.txt", "A down\n50 ms\nNoSuchKey up\n");
+    // One stage with a value, so that switching off the last one and choosing an off stage
+    // can be tried.
+    QSettings p1(rig.programFile("modules/setting/p1.bin"), QSettings::IniFormat);
+    p1.setValue("sensor/dpi_R8", QStringList{"500", "0", "0", "0", "0", "0", "0", "0"});
+    p1.sync();
     const QMap<QString, QByteArray> before = rig.snapshot();
 
     const R8ctlRun r = rig.run(QStringList{"--emulate", "--wire-log", "w.log"} + c.args);

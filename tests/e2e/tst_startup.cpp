@@ -64,6 +64,36 @@ TEST(Startup, FindsModulesBesideTheExecutableWhenStartedElsewhere) {
     QFile::remove(NoticeServer::serverNameFor(title)); // a killed copy leaves it
 }
 
+// A fresh tree has no profile files: the first start makes each a copy of the factory
+// profile, so the pages show (and ALL SAVE sends) the factory values.
+TEST(Startup, TheFirstStartCreatesTheProfilesFromTheFactoryProfile) {
+    InstalledCopy copy(false);
+    const QString staged = qEnvironmentVariable("R8_BIN_DIR") + "/modules/setting/";
+    QDir().mkpath(copy.dir.filePath("modules/setting"));
+    for (const char *name : {"apConfig.bin", "apConfigD.bin", "pD.bin"})
+        ASSERT_TRUE(
+            QFile::copy(staged + name, copy.dir.filePath(QString("modules/setting/") + name)));
+    QFile factory(staged + "pD.bin");
+    ASSERT_TRUE(factory.open(QIODevice::ReadOnly));
+    const QByteArray factoryBytes = factory.readAll();
+
+    QProcess program;
+    program.start(copy.exe, {"--emulate"});
+    ASSERT_TRUE(program.waitForStarted(5000));
+    QElapsedTimer t;
+    t.start();
+    const QString last = copy.dir.filePath("modules/setting/p10.bin");
+    while (!QFile::exists(last) && t.elapsed() < 15000 && program.state() == QProcess::Running)
+        program.waitForFinished(100);
+    for (int n = 1; n <= 10; ++n) {
+        QFile f(copy.dir.filePath(QString("modules/setting/p%1.bin").arg(n)));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << n;
+        EXPECT_EQ(f.readAll(), factoryBytes) << n;
+    }
+    program.kill();
+    program.waitForFinished(5000);
+}
+
 TEST(Startup, AMissingModulesFolderDoesNotCrash) {
     InstalledCopy copy(false);
     QProcess program;

@@ -1,6 +1,7 @@
 import QtQuick
 import QtTest
 import "../../resources/modules/qml/js/dpi.js" as Dpi
+import "../data/dpi_stage_cases.js" as StageCases
 
 TestCase {
     name: "Dpi"
@@ -109,5 +110,11 @@ TestCase {
 
     function test_orange_goes_out_as_8() {
         compare(Dpi.colourIdsToSend([0, 1, 7, 3, "7", 5, 6, 8]), [0, 1, 8, 3, 8, 5, 6, 8])
+    }
+
+    // A stage that is off never stays selected.
+    function test_selectable_stage_data() { return StageCases.cases }
+    function test_selectable_stage(data) {
+        compare(Dpi.selectableStage(data.values, data.stage, data.stages), data.expected)
     }
 }

@@ -157,17 +157,21 @@ Item {
     height: 600
     visible: false
 
+    // The window system moves the window where it can (Wayland allows nothing else); where
+    // it refuses, the window follows the pointer's offset from the press.
     MouseArea {
         id: dragRegion
         property point pressPoint
+        property bool movedBySystem: false
         anchors.fill: parent
         hoverEnabled: true
         onPressed: function (mouse) {
             pressPoint = Qt.point(mouse.x, mouse.y)
+            movedBySystem = ui_Ctl.startSystemMove()
             mainIten.emptyAreaPressed()
         }
         onPositionChanged: function (mouse) {
-            if (!pressed)
+            if (!pressed || movedBySystem)
                 return
             ui_Ctl.onXChanged(mouse.x - pressPoint.x)
             ui_Ctl.onYChanged(mouse.y - pressPoint.y)

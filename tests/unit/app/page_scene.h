@@ -40,7 +40,7 @@ inline QByteArray staged(const QString &relative) {
 // Short animations, sound on (fake players), the first language, skin 1.
 inline QByteArray apConfig() {
     QByteArray text = "[common]\nname=R8 Page Test\nproduct_name=R8 Keyboard, R8\n"
-                      "sCode1=R8v0s1\ntotal=32\n0=1\n1=1\n2=0\n3=1\n4=0\n5=false\n6=\n7=0\n";
+                      "sCode1=482915\ntotal=32\n0=1\n1=1\n2=0\n3=1\n4=0\n5=false\n6=\n7=0\n";
     const int colours[21] = {0,   255, 255, 255, 200, 150, 255, 180, 0,   200, 200,
                              100, 200, 170, 255, 255, 180, 180, 160, 190, 160};
     for (int i = 0; i < 21; ++i)

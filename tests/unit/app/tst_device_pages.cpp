@@ -38,7 +38,7 @@ void copySkin(const ProgramFolder &folder) {
 // A full preference list with 10 ms animations, the virtual mouse's secrecy code and the
 // palette size of the lighting page.
 QByteArray config(int colorMaxStage) {
-    QByteArray text = "[common]\nname=R8 Pages\nproduct_name=R8 Keyboard, R8\nsCode1=R8v0s1\n"
+    QByteArray text = "[common]\nname=R8 Pages\nproduct_name=R8 Keyboard, R8\nsCode1=482915\n"
                       "total=32\n0=1\n1=1\n2=1\n3=1\n4=0\n5=false\n6=\n7=0\n";
     const int colours[21] = {0,   255, 255, 255, 200, 150, 255, 180, 0,   200, 200,
                              100, 200, 170, 255, 255, 180, 180, 160, 190, 160};
@@ -163,6 +163,11 @@ protected:
     bool unlocked() {
         return waitFor([this] { return window->view()->isEnabled(); }, 3000);
     }
+    // A left click on a profile entry; a switch sends the profile under the busy lock.
+    void chooseProfile(int index) {
+        click(at(member(profileMenu(), "entries"), index));
+        ASSERT_TRUE(unlocked());
+    }
 
     // Current profile file as the program wrote it.
     QString stored(const char *key) {
@@ -254,16 +259,41 @@ TEST_F(DevicePages, SensorType3TopValueAndStagesAlreadyOff) {
     EXPECT_EQ(stored("sensor/dpi_R8"), "10000, 0, 4000, 8000, 0, 0, 0, 0");
 }
 
-// A new profile has no DPI list: the mouse still gets eight codes, the stages without a
-// value switched off.
-TEST_F(DevicePages, MissingDpiListStillSendsEightCodes) {
+// A profile without a DPI list shows the factory values, and a change sends them for the
+// other stages instead of switching those off.
+TEST_F(DevicePages, MissingDpiListShowsAndSendsTheFactoryValues) {
     start();
     showFunction(kSensor);
-    EXPECT_EQ(dpiShown(), (QVariantList{0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(dpiShown(), (QVariantList{500, 1000, 1500, 2000, 2500, 3000, 3500, 4000}));
     chooseDpi(2, 4); // 1000
     EXPECT_EQ(bus->mouseState().dpiCodes,
-              (std::array<uchar, 8>{0x80, 0x80, 0x04, 0x80, 0x80, 0x80, 0x80, 0x80}));
-    EXPECT_EQ(stored("sensor/dpi_R8"), "0, 0, 1000, 0, 0, 0, 0, 0");
+              (std::array<uchar, 8>{0x02, 0x04, 0x04, 0x08, 0x45, 0x46, 0x47, 0x48}));
+    EXPECT_EQ(stored("sensor/dpi_R8"), "500, 1000, 1000, 2000, 2500, 3000, 3500, 4000");
+}
+
+// The selected stage switched to "×" hands the selection to the nearest stage with a value
+// (the lower one on a tie), so apply never sends a stage that is off.
+TEST_F(DevicePages, TheSelectedStageSwitchedOffMovesTheSelection) {
+    folder.write("modules/setting/p1.bin",
+                 "[sensor]\ndpi_R8=500, 1000, 1500, 0, 0, 0, 0, 0\nstage_R8=2\n");
+    start();
+    showFunction(kSensor);
+    ASSERT_EQ(intOf(dpiLevel(), "currentIndex"), 1);
+    chooseDpi(1, 0); // "×"
+    EXPECT_EQ(intOf(dpiLevel(), "currentIndex"), 0);
+    EXPECT_EQ(bus->mouseState().dpiCodes[1], 0x80);
+    click(member(sensorPage(), "applyButton"));
+    EXPECT_EQ(bus->mouseState().dpiStage, 1);
+    EXPECT_EQ(stored("sensor/stage_R8"), "1");
+}
+
+// A stored stage without a value is not shown as the selected one either.
+TEST_F(DevicePages, AStoredStageWithoutAValueIsNotSelected) {
+    folder.write("modules/setting/p1.bin",
+                 "[sensor]\ndpi_R8=0, 0, 0, 0, 0, 0, 2000, 4000\nstage_R8=2\n");
+    start();
+    showFunction(kSensor);
+    EXPECT_EQ(intOf(dpiLevel(), "currentIndex"), 6);
 }
 
 TEST_F(DevicePages, LastStageWithAValueCannotBeSwitchedOff) {
@@ -320,7 +350,7 @@ TEST_F(DevicePages, StoredRateAndStageAreShownClamped) {
     start();
     showFunction(kSensor);
     for (int i = 0; i < 4; ++i) {
-        click(at(member(profileMenu(), "entries"), i + 1));
+        chooseProfile(i + 1);
         EXPECT_EQ(intOf(member(sensorPage(), "pollingRate"), "currentIndex"), cases[i].rateShown)
             << "rate " << cases[i].rate;
         EXPECT_EQ(intOf(dpiLevel(), "currentIndex"), cases[i].stageShown)
@@ -360,8 +390,8 @@ TEST_F(DevicePages, EightColourModeSendsOrangeAsEightAndReadsItBack) {
     EXPECT_EQ(stored("color_R8/type2"), "0, 1, 8, 3, 4, 5, 6, 8");
 
     // Read back through another profile and back again.
-    click(at(member(profileMenu(), "entries"), 1));
-    click(at(member(profileMenu(), "entries"), 0));
+    chooseProfile(1);
+    chooseProfile(0);
     QVariant id;
     QMetaObject::invokeMethod(indicator, "idList", Q_RETURN_ARG(QVariant, id));
     EXPECT_EQ(id.toList()[2].toInt(), 7) << "orange";
@@ -448,12 +478,12 @@ TEST_F(DevicePages, LightingShowsStoredPowerState) {
     QObject *list = member(colorPage(), "effectList");
     EXPECT_TRUE(box->property("isSelect").toBool()) << "stored STATIC without a state";
     EXPECT_EQ(intOf(list, "defaultIndex"), 0);
-    click(at(member(profileMenu(), "entries"), 1));
+    chooseProfile(1);
     EXPECT_FALSE(box->property("isSelect").toBool());
     EXPECT_EQ(intOf(list, "defaultIndex"), 4);
     EXPECT_FALSE(item(list)->isEnabled());
     EXPECT_EQ(intOf(member(colorPage(), "brightness"), "currentIndex"), 3);
-    click(at(member(profileMenu(), "entries"), 2));
+    chooseProfile(2);
     EXPECT_TRUE(box->property("isSelect").toBool());
     EXPECT_EQ(intOf(member(colorPage(), "speed"), "currentIndex"), 5);
 }
@@ -509,7 +539,7 @@ TEST_F(DevicePages, ChoosingAnotherProfileRereadsThePages) {
     start();
     showFunction(kSensor);
     QObject *entries = member(profileMenu(), "entries");
-    click(at(entries, 2));
+    chooseProfile(2);
     EXPECT_EQ(window->view()->profileStore().currentIndex(), 2);
     EXPECT_EQ(intOf(profileMenu(), "currentIndex"), 2);
     EXPECT_EQ(dpiShown(), (QVariantList{250, 500, 0, 0, 0, 0, 0, 0}));
@@ -533,6 +563,7 @@ TEST_F(DevicePages, ContextMenuResetAndCancelledLoad) {
         click(at(entries, profile), QPointF(10, 10), Qt::RightButton);
         ASSERT_TRUE(menu->property("visible").toBool());
         click(at(member(profileMenu(), "menuEntries"), action));
+        ASSERT_TRUE(unlocked());
     };
 
     // RESET on another profile replaces its file and leaves the pages alone.
@@ -569,8 +600,92 @@ TEST_F(DevicePages, ProfileColumnIsDimmedAndDeafWhileTheMacroPageShows) {
     EXPECT_EQ(window->view()->profileStore().currentIndex(), 0);
     showFunction(kSensor);
     EXPECT_TRUE(item(profileMenu())->isEnabled());
-    click(at(member(profileMenu(), "entries"), 3));
+    chooseProfile(3);
     EXPECT_EQ(window->view()->profileStore().currentIndex(), 3);
+}
+
+// P01 -> P02: the mouse gets P02 (rate, DPI values and stage, indicator colours, palette,
+// lighting, buttons) under ALL SAVE's busy lock; keys P02 lacks come from the factory.
+TEST_F(DevicePages, ASwitchPutsTheNewProfileOnTheMouse) {
+    folder.write("modules/setting/p2.bin",
+                 "[sensor]\nreportRate_R8=8\ndpi_R8=250, 750, 1250, 0, 0, 0, 0, 0\n"
+                 "stage_R8=3\n[color_R8]\ntype0=1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, "
+                 "15, 16, 17, 18, 19, 20, 21, 22, 23, 24\nledEffect=4, 3, 7, 1\n"
+                 "[keydefine_R8]\n5=1, 0, 242, 0\n");
+    EmulatorOptions options;
+    options.logoLed = false; // free RGB indicator colours
+    start(options);
+    showFunction(kSensor);
+    click(at(member(profileMenu(), "entries"), 1));
+    EXPECT_FALSE(window->view()->isEnabled()) << "ALL SAVE's busy lock";
+    ASSERT_TRUE(unlocked());
+    const MouseState m = bus->mouseState();
+    EXPECT_EQ(m.reportRate, 8);
+    EXPECT_EQ(m.dpiCodes, (std::array<uchar, 8>{0x01, 0x03, 0x05, 0x80, 0x80, 0x80, 0x80, 0x80}));
+    EXPECT_EQ(m.dpiStage, 3);
+    EXPECT_EQ(m.lightingColors[0], 1);
+    EXPECT_EQ(m.lightingColors[23], 24);
+    // The factory indicator colours, stage 1 red.
+    EXPECT_EQ((std::array<uchar, 3>{m.stageColors[0], m.stageColors[1], m.stageColors[2]}),
+              (std::array<uchar, 3>{255, 0, 0}));
+    EXPECT_EQ(m.effect, 5) << "WAVE";
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(m.keyMatrix.data()) + 4 * 5, 4).toHex(' '),
+              QByteArray("01 00 f2 00"));
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(m.keyMatrix.data()), 4).toHex(' '),
+              QByteArray("01 00 f0 00"))
+        << "the factory left button";
+}
+
+// ALL SAVE sends everything the pages show, the DPI values and colours included.
+TEST_F(DevicePages, AllSaveSendsDpiValuesColoursAndPalette) {
+    folder.write("modules/setting/p1.bin",
+                 "[sensor]\ndpi_R8=250, 500, 0, 0, 0, 0, 0, 0\nstage_R8=2\n");
+    EmulatorOptions options;
+    options.logoLed = false;
+    start(options);
+    showFunction(kSensor);
+    ASSERT_NE(bus->mouseState().dpiCodes[0], 0x01) << "not sent before ALL SAVE";
+    click(member(object("downItem"), "applyButton"));
+    ASSERT_TRUE(unlocked());
+    const MouseState m = bus->mouseState();
+    EXPECT_EQ(m.dpiCodes, (std::array<uchar, 8>{0x01, 0x02, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80}));
+    EXPECT_EQ(m.dpiStage, 2);
+    EXPECT_EQ(m.stageColors[0], 255) << "the factory indicator colours";
+    const QStringList palette = stored("color_R8/type0").split(", ");
+    ASSERT_EQ(palette.size(), 24);
+    for (int i = 0; i < 24; ++i)
+        EXPECT_EQ(m.lightingColors[size_t(i)], palette[i].toInt()) << i;
+}
+
+// ---- application config -----------------------------------------------------------------
+
+// The handshake reads the config that is current when it runs, never the one a reset
+// replaced (and deleted): here the factory copy names another secrecy code, so the next
+// device check refuses the mouse.
+TEST_F(DevicePages, ADeviceCheckAfterAConfigResetReadsTheNewConfig) {
+    folder.write("modules/setting/apConfigD.bin",
+                 config(8).replace("sCode1=482915", "sCode1=123456"));
+    start();
+    window->view()->resetApconfig();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the old config goes
+    window->checkDevice();
+    EXPECT_FALSE(DeviceFlags::connected.load());
+    ASSERT_EQ(dialogs.boxes.size(), 1);
+    EXPECT_EQ(dialogs.boxes[0].text, "Can not detect R8 !");
+}
+
+TEST_F(DevicePages, AConfigResetWithoutTheFactoryCopyKeepsTheConfigAndSaysSo) {
+    start();
+    const QByteArray before = folder.read("modules/setting/apConfig.bin");
+    window->view()->resetApconfig();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(folder.read("modules/setting/apConfig.bin"), before);
+    EXPECT_EQ(window->view()->apConfig()->value("common/name").toString(), "R8 Pages");
+    ASSERT_EQ(dialogs.boxes.size(), 1);
+    EXPECT_TRUE(dialogs.boxes[0].text.contains("apConfigD.bin"));
+    DeviceFlags::connected = false;
+    window->checkDevice();
+    EXPECT_TRUE(DeviceFlags::connected.load());
 }
 
 } // namespace

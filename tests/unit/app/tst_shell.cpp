@@ -3,6 +3,7 @@
 #include "event_wait.h"
 #include "fake_dialogs.h"
 #include "fake_sound_player.h"
+#include "hid_backend.h"
 #include "myqquickview.h"
 #include "notice.h"
 #include "notice_channel.h"
@@ -232,6 +233,39 @@ TEST_F(Shell, DeviceChangeNoticesAreDebouncedIntoOneCheck) {
     EXPECT_GE(clock.elapsed() - third, 2048);
     pump(2500);
     EXPECT_EQ(checks.count(), 1);
+}
+
+// A bus that lists the mouse's two interfaces; `openable` says whether it lets them be opened.
+class ListingBus : public HidBackend {
+public:
+    bool openable = false;
+    QList<HidInterfaceInfo> enumerate(unsigned short vid, unsigned short pid) override {
+        if (vid != 0x04d9 || pid != 0xa09f)
+            return {};
+        return {{"/dev/hidraw3", 0xff00, 0xff00}, {"/dev/hidraw4", 0xff01, 0xff01}};
+    }
+    std::unique_ptr<HidDevice> open(const QString &) override {
+        struct Open : HidDevice {
+            int sendFeatureReport(const unsigned char *, size_t) override { return -1; }
+            int getFeatureReport(unsigned char *, size_t) override { return -1; }
+            int write(const unsigned char *, size_t) override { return -1; }
+            int readTimeout(unsigned char *, size_t, int) override { return -1; }
+        };
+        return openable ? std::make_unique<Open>() : nullptr;
+    }
+};
+
+// A mouse on the bus that cannot be opened is a permission problem, told apart from a mouse
+// that is not there: the hint names the nodes and the README's section.
+TEST(DeviceAccessHint, NamesTheNodesOnlyWhenTheMouseIsThereButCannotBeOpened) {
+    ListingBus bus;
+    const QString hint = deviceAccessHint(bus, 1);
+    EXPECT_TRUE(hint.contains("/dev/hidraw3, /dev/hidraw4")) << hint.toStdString();
+    EXPECT_TRUE(hint.contains("04d9:a09f")) << hint.toStdString();
+    EXPECT_TRUE(hint.contains("Using a real mouse")) << hint.toStdString();
+    EXPECT_TRUE(deviceAccessHint(bus, 0).isEmpty()) << "the keyboard is not on this bus";
+    bus.openable = true;
+    EXPECT_TRUE(deviceAccessHint(bus, 1).isEmpty());
 }
 
 } // namespace

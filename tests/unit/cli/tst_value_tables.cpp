@@ -6,6 +6,7 @@
 #include <QDir>
 
 #include <QFile>
+#include <QJSEngine>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -45,6 +46,26 @@ TEST(DpiTable, EveryMenuValueHasACodeAndOnlyZeroIsOff) {
     EXPECT_EQ(DpiTable::codeFor(0, 2600), DpiTable::kStageOff);
     EXPECT_EQ(DpiTable::codeFor(4, 1000), DpiTable::kStageOff);
     EXPECT_TRUE(DpiTable::menu(4).isEmpty());
+}
+
+TEST(DpiTable, TheSelectedStageMovesOffAStageWithoutAValueAsThePageMovesIt) {
+    // The cases the sensor page's JavaScript test runs too.
+    QFile file(qEnvironmentVariable("R8_SOURCE_DIR") + "/tests/data/dpi_stage_cases.js");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QJSEngine engine;
+    const QJSValue result = engine.evaluate(QString::fromUtf8(file.readAll()));
+    ASSERT_FALSE(result.isError()) << result.toString().toStdString();
+    const QVariantList cases = engine.globalObject().property("cases").toVariant().toList();
+    ASSERT_GE(cases.size(), 5);
+    for (const QVariant &c : cases) {
+        const QVariantMap m = c.toMap();
+        QList<int> values;
+        for (const QVariant &v : m["values"].toList())
+            values.append(v.toInt());
+        EXPECT_EQ(DpiTable::selectableStage(values, m["stage"].toInt(), m["stages"].toInt()),
+                  m["expected"].toInt())
+            << m["tag"].toString().toStdString();
+    }
 }
 
 TEST(DpiTable, AgreesWithTheSensorPagesJavaScriptWhereThereIsOne) {

@@ -17,6 +17,18 @@ QStringList readLines(const QString &path) {
     return QString::fromLatin1(f.readAll()).split('\n', Qt::SkipEmptyParts);
 }
 
+// A copy of the staged program with the shipped settings: a run writes into its own folder
+// (the first start creates the profiles), never into the build's.
+QString copyOfTheProgram(const QTemporaryDir &dir) {
+    const QString bin = qEnvironmentVariable("R8_BIN_DIR");
+    QDir().mkpath(dir.filePath("modules/setting"));
+    for (const char *name : {"apConfig.bin", "apConfigD.bin", "pD.bin"})
+        QFile::copy(bin + "/modules/setting/" + name,
+                    dir.filePath(QString("modules/setting/") + name));
+    QFile::copy(bin + "/r8config", dir.filePath("r8config"));
+    return dir.filePath("r8config");
+}
+
 TEST(EmulateProcess, HandshakePassesAndTheWireLogRecordsIt) {
     QTemporaryDir dir;
     const QString log = dir.filePath("wire.log");
@@ -27,8 +39,7 @@ TEST(EmulateProcess, HandshakePassesAndTheWireLogRecordsIt) {
     env.remove("R8_WIRE_LOG");
     program.setProcessEnvironment(env);
     program.setProcessChannelMode(QProcess::MergedChannels);
-    program.start(qEnvironmentVariable("R8_BIN_DIR") + "/r8config",
-                  {"--emulate=sensor=1", "--wire-log", log});
+    program.start(copyOfTheProgram(dir), {"--emulate=sensor=1", "--wire-log", log});
     ASSERT_TRUE(program.waitForStarted(5000));
 
     QElapsedTimer clock;
@@ -42,6 +53,8 @@ TEST(EmulateProcess, HandshakePassesAndTheWireLogRecordsIt) {
 
     const QString output = QString::fromLocal8Bit(program.readAll());
     EXPECT_TRUE(output.contains("Device Connect")) << output.toStdString();
+    // The desktop's pointer settings are left alone, and the program says so once.
+    EXPECT_EQ(output.count("pointer settings go to memory"), 1) << output.toStdString();
     const QStringList lines = readLines(log);
     ASSERT_GE(lines.size(), 2);
     EXPECT_TRUE(lines[0].contains(" OUT FEATURE 1 00 ")) << lines[0].toStdString();

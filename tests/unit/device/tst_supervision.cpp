@@ -55,7 +55,9 @@ struct Handshake : ::testing::Test {
 };
 
 TEST_F(Handshake, AMatchingCodePasses) {
-    DeviceRig rig;
+    EmulatorOptions options;
+    options.mouseCode = "R8v0s1";
+    DeviceRig rig(options);
     AppConfig config("[common]\nsCode1=R8v0s1\n");
     attach(rig, config);
     DebugLog log;
@@ -93,7 +95,7 @@ TEST_F(Handshake, GarbageOrNoAnswerIsRefused) {
     for (const EmulatorFault fault : {EmulatorFault::Garbage, EmulatorFault::NoAnswer}) {
         DeviceRig rig;
         rig.bus.setFault(fault);
-        AppConfig config("[common]\nsCode1=R8v0s1\n");
+        AppConfig config("[common]\nsCode1=482915\n");
         attach(rig, config);
         owner.dialogs.boxes.clear();
         rig.hid.chkDeviceIsEnCode();
@@ -119,9 +121,9 @@ TEST_F(Handshake, WithoutAConfiguredCodeTheDefaultIsUsed) {
 
 TEST_F(Handshake, OnlyASixCharacterCodeIsLoaded) {
     DeviceRig rig;
-    AppConfig config("[common]\nsCode1=R8v0s\n");
+    AppConfig config("[common]\nsCode1=48291\n");
     attach(rig, config);
-    useSecrecyCode("R8v0s1"); // an earlier handshake loaded the right code
+    useSecrecyCode("482915"); // an earlier handshake loaded the right code
     rig.hid.chkDeviceIsEnCode();
     EXPECT_TRUE(DeviceFlags::connected) << "the five-character code left the bytes alone";
 }
@@ -156,7 +158,7 @@ TEST_F(Handshake, TheDemoCodeGivesDemoModeAndNoCommandReachesTheDevice) {
 
 TEST_F(Handshake, TwoHandshakesInOneSecondSendTheSameChallenge) {
     DeviceRig rig;
-    AppConfig config("[common]\nsCode1=R8v0s1\n");
+    AppConfig config("[common]\nsCode1=482915\n");
     attach(rig, config);
     // Start early in a second so that both fall into it.
     while (QDateTime::currentMSecsSinceEpoch() % 1000 > 500)
@@ -196,7 +198,7 @@ TEST(DeviceCheck, FindsTheMouseThroughTheBuiltInTableAndShakesHands) {
     EmulatedBus bus(options);
     Hid_Thread hid(&bus);
     resetDeviceFlags(false);
-    AppConfig config("[common]\nsCode1=R8v0s1\nproduct_name=R8 Keyboard, R8\n");
+    AppConfig config("[common]\nsCode1=482915\nproduct_name=R8 Keyboard, R8\n");
     hid.setAppConfig(config.settings.get());
     QSettings table(":/DevInfo.ini", QSettings::IniFormat);
     runDeviceCheck(hid, table, config.settings.get());

@@ -31,27 +31,27 @@ QString describe(const EmulatorOptions &o) {
 
 TEST(EmulatorOptions, ParsesEachKeyAndRejectsBadInput) {
     const QString defaults = describe(EmulatorOptions());
-    EXPECT_EQ(defaults, "mouse=1 keyboard=0 sensor=0 logo=1 stages=8 code=R8v0s1 kcode=R8v0k1 "
+    EXPECT_EQ(defaults, "mouse=1 keyboard=0 sensor=0 logo=1 stages=8 code=482915 kcode=482915 "
                         "cipher=1 fault=0 after=1 slow=3000 ack=2 log=");
     const struct {
         const char *text;
         const char *result; // null: rejected
     } rows[] = {
-        {"", "mouse=1 keyboard=0 sensor=0 logo=1 stages=8 code=R8v0s1 kcode=R8v0k1 cipher=1 "
+        {"", "mouse=1 keyboard=0 sensor=0 logo=1 stages=8 code=482915 kcode=482915 cipher=1 "
              "fault=0 after=1 slow=3000 ack=2 log="},
         {"sensor=3, logo=off,stages=4",
-         "mouse=1 keyboard=0 sensor=3 logo=0 stages=4 code=R8v0s1 kcode=R8v0k1 cipher=1 fault=0 "
+         "mouse=1 keyboard=0 sensor=3 logo=0 stages=4 code=482915 kcode=482915 cipher=1 fault=0 "
          "after=1 slow=3000 ack=2 log="},
         {"keyboard,code=482915", "mouse=1 keyboard=1 sensor=0 logo=1 stages=8 code=482915 "
-                                 "kcode=R8v0k1 cipher=1 fault=0 after=1 slow=3000 ack=2 log="},
+                                 "kcode=482915 cipher=1 fault=0 after=1 slow=3000 ack=2 log="},
         {"keyboard-only,keyboard-code=abcdef",
-         "mouse=0 keyboard=1 sensor=0 logo=1 stages=8 code=R8v0s1 kcode=abcdef cipher=1 fault=0 "
+         "mouse=0 keyboard=1 sensor=0 logo=1 stages=8 code=482915 kcode=abcdef cipher=1 fault=0 "
          "after=1 slow=3000 ack=2 log="},
         {"cipher=off,fault=removal,fault-after=5",
-         "mouse=1 keyboard=0 sensor=0 logo=1 stages=8 code=R8v0s1 kcode=R8v0k1 cipher=0 fault=4 "
+         "mouse=1 keyboard=0 sensor=0 logo=1 stages=8 code=482915 kcode=482915 cipher=0 fault=4 "
          "after=5 slow=3000 ack=2 log="},
         {"fault=slow,slow=250,ack-delay=9,wire-log=/tmp/w",
-         "mouse=1 keyboard=0 sensor=0 logo=1 stages=8 code=R8v0s1 kcode=R8v0k1 cipher=1 fault=5 "
+         "mouse=1 keyboard=0 sensor=0 logo=1 stages=8 code=482915 kcode=482915 cipher=1 fault=5 "
          "after=1 slow=250 ack=9 log=/tmp/w"},
         {"sensor=4", nullptr},
         {"stages=0", nullptr},
@@ -123,7 +123,7 @@ TEST(WireLog, OneLinePerReportInTheDocumentedFormat) {
         auto primary = bus.open("emulated:mouse:1");
         auto secondary = bus.open("emulated:mouse:2");
         ASSERT_TRUE(primary && secondary);
-        const QByteArray set = report("11030800000000e3", "R8v0s1");
+        const QByteArray set = report("11030800000000e3", "482915");
         primary->sendFeatureReport(reinterpret_cast<const uchar *>(set.constData()), 9);
         QByteArray data(33, '\0');
         data[1] = 0x11;
@@ -132,7 +132,7 @@ TEST(WireLog, OneLinePerReportInTheDocumentedFormat) {
         EXPECT_EQ(secondary->readTimeout(ack, 4, 200), 4);
         const QByteArray get = report("8b000000000000"
                                       "74",
-                                      "R8v0s1");
+                                      "482915");
         primary->sendFeatureReport(reinterpret_cast<const uchar *>(get.constData()), 9);
         uchar reply[9] = {};
         EXPECT_EQ(primary->getFeatureReport(reply, 9), 9);
@@ -159,7 +159,7 @@ TEST(Firmware, DropsFramesWithABadChecksumOrAnotherCode) {
     EmulatedBus bus;
     auto primary = bus.open("emulated:mouse:1");
     auto secondary = bus.open("emulated:mouse:2");
-    const QByteArray bad = report("0b030000000000ff", "R8v0s1");
+    const QByteArray bad = report("0b030000000000ff", "482915");
     primary->sendFeatureReport(reinterpret_cast<const uchar *>(bad.constData()), 9);
     const QByteArray otherCode = report("0b03000000000"
                                         "0f1",
@@ -174,7 +174,7 @@ TEST(Firmware, DropsFramesWithABadChecksumOrAnotherCode) {
 
     const QByteArray good = report("0b03000000000"
                                    "0f1",
-                                   "R8v0s1");
+                                   "482915");
     primary->sendFeatureReport(reinterpret_cast<const uchar *>(good.constData()), 9);
     EXPECT_EQ(secondary->readTimeout(ack, 4, 200), 4);
     EXPECT_EQ(bus.mouseState().dpiStage, 3);
@@ -208,7 +208,7 @@ TEST(Firmware, AnAcknowledgementNobodyListensForIsLost) {
     auto primary = bus.open("emulated:mouse:1");
     const QByteArray set = report("0b03000000000"
                                   "0f1",
-                                  "R8v0s1");
+                                  "482915");
     primary->sendFeatureReport(reinterpret_cast<const uchar *>(set.constData()), 9);
     QThread::msleep(5);
     auto late = bus.open("emulated:mouse:2");

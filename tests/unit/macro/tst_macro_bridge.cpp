@@ -96,7 +96,7 @@ namespace {
 // ui_13H_SetMacroKey writes the named macro with its repeat count.
 TEST_F(MacroBridge, BoundMacrosReachTheVirtualMouse) {
     folder.write("modules/setting/apConfig.bin",
-                 "[common]\nname=R8 Macro Test\nproduct_name=R8 Keyboard, R8\nsCode1=R8v0s1\n");
+                 "[common]\nname=R8 Macro Test\nproduct_name=R8 Keyboard, R8\nsCode1=482915\n");
     DeviceFlags::connected = false;
     DeviceFlags::demo = false;
     DeviceFlags::languageCheck = true;

@@ -2,6 +2,7 @@
 #include "program_folder.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 
@@ -80,7 +81,7 @@ TEST_F(AppConfigTest, ResetPutsTheFactoryCopyInPlaceByteForByte) {
     AppConfig config(kConfig, kFactory);
     QSettings *before = config.settings();
     config.save(preferenceList(32)); // pending, not yet on disk
-    config.reset();
+    EXPECT_TRUE(config.reset());
     EXPECT_NE(config.settings(), before);
     EXPECT_EQ(config.loadDevice(), QVariantList({6}));
     EXPECT_EQ(config.load(), QVariantList({QStringLiteral("1")}));
@@ -89,15 +90,21 @@ TEST_F(AppConfigTest, ResetPutsTheFactoryCopyInPlaceByteForByte) {
     EXPECT_EQ(folder.read(kConfig), factory);
 }
 
-TEST_F(AppConfigTest, ResetWithoutFactoryCopyLeavesTheConfigDeleted) {
-    AppConfig config(kConfig, kFactory);
-    config.save(preferenceList(32));
-    config.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(QFile::exists(folder.file(kConfig)));
-    EXPECT_TRUE(config.load().isEmpty());
-    EXPECT_EQ(config.loadDevice(), QVariantList({8}));
-    EXPECT_EQ(config.settings()->value("common/name").toString(), "");
+TEST_F(AppConfigTest, ResetWithoutAReadableFactoryCopyKeepsTheConfig) {
+    const QByteArray current = "[common]\nname=Mine\nsCode1=123456\ntotal=1\n0=1\n";
+    for (const bool present : {false, true}) {
+        SCOPED_TRACE(present ? "factory copy unreadable" : "factory copy missing");
+        folder.write(kConfig, current);
+        if (present) // a folder in its place cannot be read, not even by root
+            QDir().mkpath(folder.file(kFactory));
+        AppConfig config(kConfig, kFactory);
+        QSettings *before = config.settings();
+        EXPECT_FALSE(config.reset());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(config.settings(), before);
+        EXPECT_EQ(config.settings()->value("common/name").toString(), "Mine");
+        EXPECT_EQ(folder.read(kConfig), current);
+    }
 }
 
 TEST_F(AppConfigTest, ConfigResetFromAReadOnlyFactoryCopyStaysWritable) {

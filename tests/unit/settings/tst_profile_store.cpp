@@ -1,3 +1,4 @@
+#include "profile_seeding.h"
 #include "profile_store.h"
 #include "program_folder.h"
 
@@ -48,6 +49,69 @@ TEST(ProfileStore, WritesGoToTheFileOfTheCurrentIndex) {
         store.write("sensor/stage_R8", 4);
     }
     EXPECT_TRUE(folder.read("modules/setting/p4.bin").contains("stage_R8=4"));
+    EXPECT_FALSE(QFile::exists(folder.file("modules/setting/p1.bin")));
+}
+
+TEST(ProfileStore, AKeyTheProfileLacksReadsTheFactoryValue) {
+    ProgramFolder folder;
+    folder.write("modules/setting/pD.bin",
+                 "[sensor]\nstage_R8=3\ndpi_R8=500, 1000\ncursorSpeed_R8=6\n");
+    folder.write("modules/setting/p2.bin", "[sensor]\nstage_R8=5\n");
+    ProfileStore store;
+    ASSERT_TRUE(store.select(1));
+    EXPECT_EQ(store.read("sensor/stage_R8", 0).toInt(), 5) << "the profile's own value wins";
+    EXPECT_EQ(texts(settingsList(store.read("sensor/dpi_R8"))), (QStringList{"500", "1000"}));
+    EXPECT_EQ(store.read("sensor/reportRate_R8", 0).toInt(), 0) << "in neither file";
+    // A value written now is the profile's own.
+    store.write("sensor/cursorSpeed_R8", 9);
+    EXPECT_EQ(store.read("sensor/cursorSpeed_R8", 0).toInt(), 9);
+    store.profile(1)->sync();
+    EXPECT_FALSE(folder.read("modules/setting/p2.bin").contains("dpi_R8"))
+        << "reading a factory value does not copy it into the profile";
+}
+
+TEST(ProfileStore, WritingWhatTheFileHoldsLeavesTheFileAsItIs) {
+    ProgramFolder folder;
+    const QByteArray text = "[sensor]\nstage_R8=2\nreportRate_R8=1\n"
+                            "dpi_R8=500, 1000\n[color_R8]\ntype2=7\n";
+    folder.write("modules/setting/p1.bin", text);
+    {
+        ProfileStore store;
+        store.write("sensor/stage_R8", 2);
+        store.write("sensor/dpi_R8", QVariantList{500, 1000});
+        store.write("color_R8/type2", QVariantList{7});
+    }
+    EXPECT_EQ(folder.read("modules/setting/p1.bin"), text) << "not even reordered";
+    {
+        ProfileStore store;
+        store.write("sensor/dpi_R8", QVariantList{500, 1250});
+    }
+    EXPECT_TRUE(folder.read("modules/setting/p1.bin").contains("dpi_R8=500, 1250"));
+}
+
+TEST(ProfileSeeding, MissingProfilesBecomeCopiesOfTheFactoryProfile) {
+    ProgramFolder folder;
+    const QByteArray factory = "[sensor]\nstage_R8=3\n";
+    folder.write("modules/setting/pD.bin", factory);
+    folder.write("modules/setting/p3.bin", "[sensor]\nstage_R8=7\n");
+
+    const QStringList created = seedMissingProfiles();
+    EXPECT_EQ(created.size(), 9);
+    for (int n = 1; n <= 10; ++n) {
+        const QString name = QStringLiteral("modules/setting/p%1.bin").arg(n);
+        EXPECT_EQ(folder.read(name), n == 3 ? QByteArray("[sensor]\nstage_R8=7\n") : factory)
+            << name.toStdString();
+        EXPECT_TRUE(QFileInfo(folder.file(name)).permissions() & QFileDevice::ReadOther)
+            << name.toStdString();
+    }
+    EXPECT_EQ(QDir(folder.file("modules/setting")).count(), 2u + 11u) << "no temporary left";
+    EXPECT_TRUE(seedMissingProfiles().isEmpty()) << "a second start creates nothing";
+}
+
+TEST(ProfileSeeding, WithoutAFactoryProfileNothingIsCreated) {
+    ProgramFolder folder;
+    QDir().mkpath(folder.file("modules/setting"));
+    EXPECT_TRUE(seedMissingProfiles().isEmpty());
     EXPECT_FALSE(QFile::exists(folder.file("modules/setting/p1.bin")));
 }
 

@@ -27,7 +27,7 @@ protected:
     Bridge() {
         folder.write("modules/setting/apConfig.bin",
                      "[common]\nname=R8 Bridge Test\nproduct_name=R8 Keyboard, R8\n"
-                     "sCode1=R8v0s1\n");
+                     "sCode1=482915\n");
         QFile shipped(qEnvironmentVariable("R8_SOURCE_DIR") + "/data/modules/setting/pD.bin");
         EXPECT_TRUE(shipped.open(QIODevice::ReadOnly));
         folder.write("modules/setting/pD.bin", shipped.readAll());

@@ -47,6 +47,13 @@ Item {
     width: 1000
     height: 600
 
+    // ALL SAVE: the macros the buttons play go back into their slots, which every profile
+    // shares.
+    Connections {
+        target: downItem
+        function onBtnTotalApplyClicked() { ui_View.uploadProfileMacros() }
+    }
+
     Connections {
         target: mainIten
         function onMsg_KB(isDown, usbCode) {
@@ -130,11 +137,16 @@ Item {
         visible: false
         enabled: !upItem.isGlobalSettingSelect && _fkPage.curID !== 1
         opacity: enabled ? 1.0 : 0.2
+        // A switch, or a new file for the current profile: the pages show it and the mouse
+        // gets it, with ALL SAVE's sound and lock.
         onIndexChanged_btn: function (currentIndex) {
             ui_View.ui_02H_SetCurrentProfile(currentIndex)
             _Page_Keydefine.initUI()
             _Page_Color.refreshUI()
             _Page_Sensor.initUI()
+            ui_View.playMedia_Index(0x04)
+            mainIten.setProtectUI(2000)
+            ui_View.applyProfile()
         }
     }
 

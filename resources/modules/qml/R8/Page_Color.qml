@@ -82,7 +82,11 @@ Image {
 
     Connections {
         target: downItem
-        function onBtnTotalApplyClicked() { root.pageApply() }
+        function onBtnTotalApplyClicked() {
+            // ALL SAVE sends the palette too, not only what the page's own apply sends.
+            root.sendPalette()
+            root.pageApply()
+        }
         function onBtnTotalResetClicked() { root.pageReset() }
     }
     Connections {

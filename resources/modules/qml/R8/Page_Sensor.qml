@@ -38,8 +38,8 @@ Image {
         cursorSpeed.setCurIndex(cursor)
         scrollSpeed.setCurIndex(scroll)
         doubleClickSpeed.setCurIndex(doubleClick)
-        dpiLevel.setCurIndex(Dpi.stagePosition(stage))
         setDpiValues(values)
+        selectStage(Dpi.stagePosition(stage))
 
         var rgb = ui_View.ui_90H_GetLED8StageColor(1)
         if (rgb.length === 24) {
@@ -71,7 +71,7 @@ Image {
         scrollSpeed.setCurIndex(Dpi.number(configs[2]))
         doubleClickSpeed.setCurIndex(Dpi.number(configs[3]))
         setDpiValues(configs.slice(4, 12))
-        dpiLevel.setCurIndex(Dpi.stagePosition(configs[12]))
+        selectStage(Dpi.stagePosition(configs[12]))
         sendDpi()
         for (var i = 0; i < 8; ++i) {
             setStageRgb(i, configs[13 + 3 * i], configs[14 + 3 * i], configs[15 + 3 * i])
@@ -85,7 +85,20 @@ Image {
             ui_View.ui_10H_SetLED8StageColor(1, flatRgb())
     }
 
+    // ALL SAVE: what the page shows goes to the mouse, the DPI values and colours included.
+    function totalApply() {
+        indicator.setTextInputFocus(false)
+        sendDpi()
+        sendColours()
+        pageApply()
+    }
+
     function translateStrings() {}
+
+    // A stage without a value is never the selected one.
+    function selectStage(position) {
+        dpiLevel.setCurIndex(Dpi.selectableStage(acceptedValues, position, dpiMAXStage))
+    }
 
     function setStageRgb(stage, r, g, b) {
         indicator.modColors.setProperty(stage, "clrR", Dpi.number(r))
@@ -114,7 +127,7 @@ Image {
 
     Connections {
         target: downItem
-        function onBtnTotalApplyClicked() { root.pageApply() }
+        function onBtnTotalApplyClicked() { root.totalApply() }
         function onBtnTotalResetClicked() { root.pageReset() }
     }
     Connections {
@@ -191,6 +204,7 @@ Image {
                 return
             }
             root.acceptedValues = Dpi.stageValues(valueForIndex)
+            root.selectStage(currentIndex)
             root.sendDpi()
         }
     }

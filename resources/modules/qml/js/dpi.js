@@ -120,6 +120,23 @@ function stagePosition(stage) {
     return clamp(number(stage) - 1, 0, kStages - 1)
 }
 
+// The stage (0-based) the selection rests on: `stage` when it is among the first
+// `stageCount` and has a value; otherwise the nearest such stage, the lower one on a tie;
+// `stage` itself (within the stages in use) when no stage has a value. A stage that is off
+// is thus never the one applied. DpiTable::selectableStage keeps the same rule in C++.
+function selectableStage(values, stage, stageCount) {
+    var full = stageValues(values)
+    var count = clamp(number(stageCount), 1, kStages)
+    var start = clamp(number(stage), 0, count - 1)
+    for (var d = 0; d < count; ++d) {
+        if (start - d >= 0 && full[start - d] > 0)
+            return start - d
+        if (start + d < count && full[start + d] > 0)
+            return start + d
+    }
+    return start
+}
+
 // The fixed colours of the logo LED and of the indicator's eight-colour mode, by colour id.
 var palette8 = [
     [255, 0, 0], [0, 255, 0], [0, 0, 255], [255, 0, 255],
