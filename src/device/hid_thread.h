@@ -82,7 +82,7 @@ public:
         uchar code; // the command code of the frame
         TransferOutcome outcome;
     };
-    static constexpr int kKeptResults = 64;
+    static constexpr int kKeptResults = 256;
     quint64 nextTransferSerial() const { return m_nextSerial.load(std::memory_order_acquire); }
     // Results of the transfers numbered `serial` or later that have ended, in serial order.
     QList<TransferResult> transferResultsSince(quint64 serial) const;
