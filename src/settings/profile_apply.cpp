@@ -36,7 +36,7 @@ QList<ProfileApply::Step> ProfileApply::run() {
         }
         m_mouse.setDpiSet(uchar(stages), codes, list);
         m_mouse.setCurrentDpiStage(
-            uchar(qBound(1, m_mouse.currentDpiStage().toInt(), DpiTable::kStages)));
+            uchar(StoredProfile::dpiStage(m_mouse.currentDpiStage().toInt())));
     }));
 
     // The logo LED decides which stage colours the mouse shows: fixed ids or RGB. A profile
@@ -60,21 +60,14 @@ QList<ProfileApply::Step> ProfileApply::run() {
     if (coloursSent || !colours.reached)
         steps.append(colours);
     if (const QVariantList palette = m_mouse.stageColors(0); palette.size() == 24)
-        steps.append(
-            step(QStringLiteral("palette"), [&] { m_mouse.setStageColors(0, palette); }));
+        steps.append(step(QStringLiteral("palette"), [&] { m_mouse.setStageColors(0, palette); }));
 
     const QVariantList configs = m_mouse.ledEffect();
     if (StoredProfile::Lighting l; StoredProfile::lighting(configs, &l)) {
         steps.append(step(QStringLiteral("light"), [&] {
-            const LightingTable::Effect *e = LightingTable::effect(l.position + 1);
-            if (l.on)
-                m_mouse.setLedEffect(uchar(e->code),
-                                     e->brightness ? LightingTable::brightnessByte(l.brightness)
-                                                   : 0,
-                                     e->speed ? LightingTable::speedByte(e->code, l.speed) : 0,
-                                     configs);
-            else
-                m_mouse.setLedEffect(0, 0, 0, configs);
+            const LightingTable::Bytes sent =
+                LightingTable::commandBytes(l.on, l.position, l.brightness, l.speed);
+            m_mouse.setLedEffect(sent.effect, sent.brightness, sent.speed, configs);
         }));
     }
 
