@@ -68,11 +68,7 @@ Status dpiSet(Cli &cli, Arguments &args) {
                 .arg(dpiList(DpiTable::menu(sensorType))));
     }
     QList<int> values = StoredProfile::dpiValues(cli.mouse());
-    // The mouse needs one usable resolution: the last stage with a value stays on.
-    bool anotherOn = *dpi > 0;
-    for (int i = 0; i < stages && !anotherOn; ++i)
-        anotherOn = i != *stage - 1 && values[i] > 0;
-    if (!anotherOn)
+    if (!StoredProfile::acceptsDpiValue(values, *stage - 1, *dpi, stages))
         return Status::badInput(
             QStringLiteral("the mouse needs at least one stage with a DPI value; stage %1 stays on")
                 .arg(*stage));
@@ -153,8 +149,8 @@ Status dpiColors(Cli &cli, Arguments &args) {
             if (colours[i].fixedId < 0)
                 return Status::badInput(
                     QStringLiteral("this mouse shows only the eight fixed colours; '%1' is not one "
-                                   "of red, green, blue, magenta, cyan, yellow, white, orange")
-                        .arg(args.at(i)));
+                                   "of %2")
+                        .arg(args.at(i), FixedColors::names()));
         }
         QList<int> ids = {0, 1, 2, 3, 4, 5, 6, 7};
         const QVariantList stored = cli.mouse().stageColors(2);
