@@ -10,9 +10,6 @@
 
 namespace {
 
-// Report-rate code per rate: one bit per rate.
-const QList<QPair<int, unsigned char>> kRates = {{125, 8}, {250, 4}, {500, 2}, {1000, 1}};
-
 // The colour group's cells before a profile is read: RGB and colour id per stage.
 const int kCellRgb[8][3] = {{255, 0, 0},   {0, 0, 255},   {0, 255, 0},     {255, 0, 255},
                             {255, 255, 0}, {0, 255, 255}, {255, 255, 255}, {255, 127, 0}};
@@ -211,13 +208,9 @@ Status runRate(Cli &cli, Arguments &args) {
     QString text = args.takeFirst().trimmed();
     if (text.endsWith(QLatin1String("hz"), Qt::CaseInsensitive))
         text.chop(2);
-    int code = 0, hz = 0;
-    for (const auto &row : kRates) {
-        if (text == QString::number(row.first)) {
-            hz = row.first;
-            code = row.second;
-        }
-    }
+    bool isNumber = false;
+    const int hz = text.toInt(&isNumber);
+    const unsigned char code = isNumber ? StoredProfile::reportRateCodeOf(hz) : 0;
     if (code == 0)
         return Status::badInput(
             QStringLiteral("unknown report rate '%1': choose 125, 250, 500 or 1000").arg(text));

@@ -19,6 +19,8 @@ namespace StoredProfile {
 unsigned char reportRateCode(int stored);
 // The rate of a code 8, 4, 2, 1 in Hz (125 .. 1000); 1000 for anything else.
 int reportRateHz(unsigned char code);
+// The code of a rate in Hz; 0 for a rate the mouse does not have.
+unsigned char reportRateCodeOf(int hz);
 
 // The current stage 1..8 the sensor page selects for a stored stage: out-of-range and
 // missing stages select stage 1 or 8, whichever is nearer.
