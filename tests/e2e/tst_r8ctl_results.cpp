@@ -63,6 +63,11 @@ TEST(R8ctlResults, ShowOnAFreshProfileShowsWhatThePagesShow) {
     // Buttons the profile does not hold show their factory function.
     EXPECT_EQ(o["button1"].toString(), "mouse left");
     EXPECT_EQ(o["scrollSwap"].toBool(), false);
+    // The lighting page's controls as they start: STATIC, brightness 7, speed 4, LED on.
+    EXPECT_EQ(o["lightEffect"].toString(), "STATIC");
+    EXPECT_EQ(o["lightBrightness"].toInt(), 7);
+    EXPECT_EQ(o["lightSpeed"].toInt(), 4);
+    EXPECT_TRUE(o["lightOn"].toBool());
 }
 
 // The settings commands against a mouse that goes away after N reports: whenever the
