@@ -10,10 +10,6 @@
 
 namespace {
 
-// The colour group's cells before a profile is read: RGB and colour id per stage.
-const int kCellRgb[8][3] = {{255, 0, 0},   {0, 0, 255},   {0, 255, 0},     {255, 0, 255},
-                            {255, 255, 0}, {0, 255, 255}, {255, 255, 255}, {255, 127, 0}};
-
 QString dpiList(const QList<int> &values) {
     QStringList parts;
     for (int v : values)
@@ -174,14 +170,7 @@ Status dpiColors(Cli &cli, Arguments &args) {
         return Status::done();
     }
 
-    QList<int> rgb;
-    for (const auto &cell : kCellRgb)
-        rgb << cell[0] << cell[1] << cell[2];
-    const QVariantList stored = cli.mouse().stageColors(1);
-    if (stored.size() == 3 * DpiTable::kStages) {
-        for (int i = 0; i < stored.size(); ++i)
-            rgb[i] = stored[i].toInt();
-    }
+    QList<int> rgb = StoredProfile::cellColours(cli.mouse().stageColors(1));
     for (int i = 0; i < colours.size(); ++i) {
         const int cell = stage ? *stage - 1 : i;
         for (int k = 0; k < 3; ++k)

@@ -105,6 +105,19 @@ QList<KeyFunctions::Record> keyMatrix(const KeyAssignment &keys, const ProfileSt
     return matrix;
 }
 
+QList<int> cellColours(const QVariantList &stored) {
+    QList<int> rgb;
+    if (stored.size() == 3 * DpiTable::kStages) {
+        for (const QVariant &v : stored)
+            rgb.append(v.toInt());
+        return rgb;
+    }
+    for (const QJsonValue &cell : MouseTables::data()[QLatin1String("startCells")].toArray())
+        for (const QJsonValue &v : cell.toArray())
+            rgb.append(v.toInt());
+    return rgb;
+}
+
 bool lighting(const QVariantList &stored, Lighting *out) {
     if (stored.size() != 3 && stored.size() != 4)
         return false;

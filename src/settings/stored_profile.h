@@ -40,6 +40,11 @@ QList<int> dpiValues(const MouseSettings &mouse);
 KeyFunctions::Record keyRecord(const QVariantList &stored, const QVariantList &factory);
 QList<KeyFunctions::Record> keyMatrix(const KeyAssignment &keys, const ProfileStore &store);
 
+// The 24 values (R, G, B per cell) an eight-cell colour group shows for a stored colour list
+// (the palette, the indicator's RGB): the list when it holds all 24, else the cells as the
+// group starts.
+QList<int> cellColours(const QVariantList &stored);
+
 // The lighting page's reading of color_R8/ledEffect: effect position 0..9, brightness and
 // speed positions 0..7 and the LED on/off state. Three entries are the form without the
 // on/off state (older files, the factory profile): the light is on.
