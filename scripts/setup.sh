@@ -16,6 +16,8 @@ packages=(
     xvfb xauth
     fonts-wqy-microhei      # the interface's 【 】 brackets; DejaVu lacks them
     imagemagick xdotool     # docs/screenshots.sh
+    # The package and its desktop files: cpack -G DEB (dpkg-shlibdeps, file), their checks.
+    dpkg-dev file desktop-file-utils appstream groff-base
 )
 
 missing=()

@@ -94,6 +94,35 @@ TestRoot {
             compare(clicks.count, 1)
         }
 
+        // Typed without Return, then another cell chosen: the value goes to the cell it was
+        // typed for, and the fields show the new cell.
+        function test_typed_value_survives_choosing_another_cell() {
+            group.modColors.set(1, { clrR: 0, clrG: 0, clrB: 255 })
+            group.modColors.set(3, { clrR: 10, clrG: 20, clrB: 30 })
+            group.setCurIndex(1)
+            group.fieldR.forceActiveFocus()
+            group.fieldR.selectAll()
+            keyClick(Qt.Key_7)
+            keyClick(Qt.Key_7)
+            mouseClick(group.cellRepeater.itemAt(3))
+            compare([cell(1).clrR, cell(1).clrG, cell(1).clrB], [77, 0, 255])
+            compare(clicks.count, 1)
+            compare(clicks.signalArguments[0][0], 1)
+            compare(group.getCurIndex(), 3)
+            compare(fields(), ["10", "20", "30"])
+            compare([cell(3).clrR, cell(3).clrG, cell(3).clrB], [10, 20, 30])
+        }
+
+        // Nothing changed, nothing to tell: a focus loss or a cell click sends no colour.
+        function test_unchanged_fields_commit_nothing() {
+            group.setCurIndex(2)
+            group.fieldB.forceActiveFocus()
+            group.setTextInputFocus(false)
+            group.fieldB.forceActiveFocus()
+            mouseClick(group.cellRepeater.itemAt(4))
+            compare(clicks.count, 0)
+        }
+
         function test_cells_beyond_max_stage_are_disabled_and_transparent() {
             group.maxStage = 4
             for (var i = 0; i < 8; ++i) {
