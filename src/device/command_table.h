@@ -80,6 +80,13 @@ template <typename Row, size_t N> constexpr size_t rowIndex(const Row (&table)[N
     return N;
 }
 
+// The row of a code known only at run time (a code read off the wire); nullptr when the table
+// has none, never another command's row.
+template <typename Row, size_t N> constexpr const Row *findRow(const Row (&table)[N], uchar code) {
+    const size_t index = rowIndex(table, code);
+    return index < N ? &table[index] : nullptr;
+}
+
 // The row of a command code: a code the table lacks does not compile, so no command can fall
 // back to another command's row.
 template <const auto &Table, uchar Code> constexpr const auto &rowFor() {
