@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QList>
@@ -26,6 +27,7 @@ public:
 
 private:
     QList<QPair<QString, QJsonValue>> m_fields;
+    QHash<QString, qsizetype> m_positions; // key -> its place in m_fields
     QStringList m_lines;
     QStringList m_warnings;
 };

@@ -3,6 +3,8 @@
 #include "cli_values.h"
 #include "key_functions.h"
 #include "key_names.h"
+#include "key_rules.h"
+#include "language_catalog.h"
 #include "macro_library.h"
 #include "profile_macros.h"
 #include "stored_profile.h"
@@ -14,7 +16,6 @@ using KeyFunctions::Record;
 namespace {
 
 constexpr int kKeys = 16;
-constexpr int kMacroSlots = 12;
 
 // The page's play modes.
 const QList<QPair<const char *, int>> kPlayModes = {{"normal", 0}, {"repeat", 1}, {"hold", 2}};
@@ -192,20 +193,9 @@ Status parseChoice(Cli &cli, Arguments &args, Choice *choice) {
     return expectNoMore(args);
 }
 
-// Slots the other keys' macro records use (0..11).
-QList<int> slotsInUse(const QList<Record> &matrix, int except) {
-    QList<int> used;
-    for (int n = 0; n < matrix.size(); ++n) {
-        const Record &r = matrix[n];
-        if (n != except && r[0] == KeyFunctions::kMacroType && r[3] == 0)
-            used.append(r[2] - 1);
-    }
-    return used;
-}
-
 // Macros whose slot no key uses any more give it up, as the page does after a change.
 void freeUnusedSlots(Cli &cli, const QList<Record> &matrix) {
-    const QList<int> used = slotsInUse(matrix, -1);
+    const QList<int> used = KeyRules::usedMacroSlots(matrix);
     for (QString file : cli.macroFiles().getMacroIniNames()) {
         file.chop(4);
         const QVariantList config = cli.macroFiles().loadMacroIniConfig(file, cli.deviceType());
@@ -264,7 +254,7 @@ QString describeKeyRecord(const Record &r, const MacroFiles &macros, int deviceT
             r[1] >= 0xF0 && r[1] <= 0xF4
                 ? QStringList{"left", "right", "middle", "backward", "forward"}[r[1] - 0xF0]
                 : keyNameOf(r[1]);
-        const int speed = 7 - int(qRound((qMax(int(r[2]), 10) - 10) / 35.0));
+        const int speed = KeyFunctions::fireSlider(r[2]);
         return QStringLiteral("fire %1 speed %2 shots %3").arg(what).arg(speed).arg(r[3]);
     }
     case 0x0B:
@@ -301,18 +291,15 @@ Status runButton(Cli &cli, Arguments &args) {
             choice.record[size_t(k)] = uchar(defaults[k].toInt() & 0xFF);
     }
 
-    // The last left button is not taken away without the user's word.
-    if (KeyFunctions::isLeftButton(old)) {
-        int lefts = 0;
-        for (const Record &r : matrix)
-            lefts += KeyFunctions::isLeftButton(r) ? 1 : 0;
-        const bool staysLeft = choice.macro.isEmpty() && KeyFunctions::isLeftButton(choice.record);
-        if (lefts <= 1 && !staysLeft && !cli.mouse().confirmLeftButtonRemoval(QStringList()))
-            return Status::badInput(
-                QStringLiteral("button %1 is the only left button; repeat with --yes to "
-                               "reassign it")
-                    .arg(*button));
-    }
+    // The last left button the selector lists is not taken away without the user's word.
+    const QList<int> selector = KeyRules::selectorKeyIds(
+        LanguageCatalog().getProductLayoutStrings_R8(QStringLiteral("031000")));
+    const bool staysLeft = choice.macro.isEmpty() && KeyFunctions::isLeftButton(choice.record);
+    if (!staysLeft && KeyRules::leftButtonAtRisk(matrix, selector, keyId) &&
+        !cli.mouse().confirmLeftButtonRemoval(QStringList()))
+        return Status::badInput(QStringLiteral("button %1 is the only left button; repeat with "
+                                               "--yes to reassign it")
+                                    .arg(*button));
 
     if (Status s = cli.needDevice(); !s.ok())
         return s;
@@ -325,16 +312,13 @@ Status runButton(Cli &cli, Arguments &args) {
             return Status::badInput(QStringLiteral("no macro named '%1'").arg(choice.macro));
         int slot = config[0].toInt();
         const int times = choice.times.value_or(config[1].toInt());
-        if (slot < 0 || slot >= kMacroSlots) {
-            const QList<int> used = slotsInUse(matrix, keyId);
-            slot = -1;
-            for (int s = 0; s < kMacroSlots && slot < 0; ++s) {
-                if (!used.contains(s))
-                    slot = s;
-            }
+        if (slot < 0 || slot >= KeyRules::kMacroSlots) {
+            QList<Record> others = matrix;
+            others[keyId] = Record{};
+            slot = KeyRules::lowestFreeSlot(KeyRules::usedMacroSlots(others));
             if (slot < 0)
                 return Status::badInput(
-                    QStringLiteral("all %1 macro slots are in use").arg(kMacroSlots));
+                    QStringLiteral("all %1 macro slots are in use").arg(KeyRules::kMacroSlots));
         }
         cli.macroFiles().setMacroIniConfig(choice.macro, {slot, times}, cli.deviceType());
         ProfileMacros::remember(cli.profiles(), slot + 1, choice.macro);

@@ -10,13 +10,6 @@
 
 namespace {
 
-// Report-rate code per rate: one bit per rate.
-const QList<QPair<int, unsigned char>> kRates = {{125, 8}, {250, 4}, {500, 2}, {1000, 1}};
-
-// The colour group's cells before a profile is read: RGB and colour id per stage.
-const int kCellRgb[8][3] = {{255, 0, 0},   {0, 0, 255},   {0, 255, 0},     {255, 0, 255},
-                            {255, 255, 0}, {0, 255, 255}, {255, 255, 255}, {255, 127, 0}};
-
 QString dpiList(const QList<int> &values) {
     QStringList parts;
     for (int v : values)
@@ -68,11 +61,7 @@ Status dpiSet(Cli &cli, Arguments &args) {
                 .arg(dpiList(DpiTable::menu(sensorType))));
     }
     QList<int> values = StoredProfile::dpiValues(cli.mouse());
-    // The mouse needs one usable resolution: the last stage with a value stays on.
-    bool anotherOn = *dpi > 0;
-    for (int i = 0; i < stages && !anotherOn; ++i)
-        anotherOn = i != *stage - 1 && values[i] > 0;
-    if (!anotherOn)
+    if (!StoredProfile::acceptsDpiValue(values, *stage - 1, *dpi, stages))
         return Status::badInput(
             QStringLiteral("the mouse needs at least one stage with a DPI value; stage %1 stays on")
                 .arg(*stage));
@@ -153,8 +142,8 @@ Status dpiColors(Cli &cli, Arguments &args) {
             if (colours[i].fixedId < 0)
                 return Status::badInput(
                     QStringLiteral("this mouse shows only the eight fixed colours; '%1' is not one "
-                                   "of red, green, blue, magenta, cyan, yellow, white, orange")
-                        .arg(args.at(i)));
+                                   "of %2")
+                        .arg(args.at(i), FixedColors::names()));
         }
         QList<int> ids = {0, 1, 2, 3, 4, 5, 6, 7};
         const QVariantList stored = cli.mouse().stageColors(2);
@@ -181,14 +170,7 @@ Status dpiColors(Cli &cli, Arguments &args) {
         return Status::done();
     }
 
-    QList<int> rgb;
-    for (const auto &cell : kCellRgb)
-        rgb << cell[0] << cell[1] << cell[2];
-    const QVariantList stored = cli.mouse().stageColors(1);
-    if (stored.size() == 3 * DpiTable::kStages) {
-        for (int i = 0; i < stored.size(); ++i)
-            rgb[i] = stored[i].toInt();
-    }
+    QList<int> rgb = StoredProfile::cellColours(cli.mouse().stageColors(1));
     for (int i = 0; i < colours.size(); ++i) {
         const int cell = stage ? *stage - 1 : i;
         for (int k = 0; k < 3; ++k)
@@ -215,13 +197,9 @@ Status runRate(Cli &cli, Arguments &args) {
     QString text = args.takeFirst().trimmed();
     if (text.endsWith(QLatin1String("hz"), Qt::CaseInsensitive))
         text.chop(2);
-    int code = 0, hz = 0;
-    for (const auto &row : kRates) {
-        if (text == QString::number(row.first)) {
-            hz = row.first;
-            code = row.second;
-        }
-    }
+    bool isNumber = false;
+    const int hz = text.toInt(&isNumber);
+    const unsigned char code = isNumber ? StoredProfile::reportRateCodeOf(hz) : 0;
     if (code == 0)
         return Status::badInput(
             QStringLiteral("unknown report rate '%1': choose 125, 250, 500 or 1000").arg(text));

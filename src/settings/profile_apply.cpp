@@ -68,13 +68,9 @@ QList<ProfileApply::Step> ProfileApply::run() {
     const QVariantList configs = m_mouse.ledEffect();
     if (StoredProfile::Lighting l; StoredProfile::lighting(configs, &l)) {
         steps.append(step(QStringLiteral("light"), [&] {
-            const LightingTable::Effect *e = LightingTable::effect(l.position + 1);
-            if (l.on)
-                m_mouse.setLedEffect(
-                    uchar(e->code), e->brightness ? LightingTable::brightnessByte(l.brightness) : 0,
-                    e->speed ? LightingTable::speedByte(e->code, l.speed) : 0, configs);
-            else
-                m_mouse.setLedEffect(0, 0, 0, configs);
+            const LightingTable::Bytes sent =
+                LightingTable::commandBytes(l.on, l.position, l.brightness, l.speed);
+            m_mouse.setLedEffect(sent.effect, sent.brightness, sent.speed, configs);
         }));
     }
 

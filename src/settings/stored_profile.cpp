@@ -4,6 +4,7 @@
 #include "key_assignment.h"
 #include "lighting_table.h"
 #include "mouse_settings.h"
+#include "mouse_tables.h"
 #include "profile_store.h"
 
 #include <cmath>
@@ -38,34 +39,83 @@ int wholeNumber(const QVariant &value, int lo, int hi, int fallback) {
 namespace StoredProfile {
 
 unsigned char reportRateCode(int stored) {
-    for (unsigned char code : {1, 2, 4, 8}) {
-        if (stored & code)
-            return code;
+    // The page places the lowest set bit of the low byte; bits above 3 are the slowest rate.
+    for (int bit = 0; bit < 8; ++bit) {
+        if (stored & (1 << bit))
+            return uchar(1 << qMin(bit, 3));
     }
     return 1;
 }
 
-QList<int> dpiValues(const MouseSettings &mouse) {
+int reportRateHz(unsigned char code) {
+    for (const QJsonValue &row : MouseTables::data()[QLatin1String("reportRates")].toArray()) {
+        if (row[1].toInt() == code)
+            return row[0].toInt();
+    }
+    return 1000;
+}
+
+unsigned char reportRateCodeOf(int hz) {
+    for (const QJsonValue &row : MouseTables::data()[QLatin1String("reportRates")].toArray()) {
+        if (row[0].toInt() == hz)
+            return uchar(row[1].toInt());
+    }
+    return 0;
+}
+
+int dpiStage(int stored) {
+    return qBound(1, stored, DpiTable::kStages);
+}
+
+bool acceptsDpiValue(const QList<int> &values, int stage, int value, int stageCount) {
+    if (value > 0)
+        return true;
+    const int count = qBound(1, stageCount, DpiTable::kStages);
+    for (int i = 0; i < count && i < values.size(); ++i) {
+        if (i != stage && values[i] > 0)
+            return true;
+    }
+    return false;
+}
+
+QList<int> dpiValues(const QVariantList &stored) {
     QList<int> values(DpiTable::kStages, 0);
-    const QVariantList stored = mouse.dpiSet();
     for (int i = 0; i < DpiTable::kStages && i < stored.size(); ++i)
         values[i] = stored[i].toInt();
     return values;
 }
 
+QList<int> dpiValues(const MouseSettings &mouse) {
+    return dpiValues(mouse.dpiSet());
+}
+
+KeyFunctions::Record keyRecord(const QVariantList &stored, const QVariantList &factory) {
+    const QVariantList &entries = stored.size() >= 4 ? stored : factory;
+    KeyFunctions::Record r{};
+    for (int k = 0; k < 4 && k < entries.size(); ++k)
+        r[size_t(k)] = uchar(entries[k].toInt() & 0xFF);
+    return r;
+}
+
 QList<KeyFunctions::Record> keyMatrix(const KeyAssignment &keys, const ProfileStore &store) {
     const QVariantList defaults = store.defaultList(kKeyAssignmentPage);
     QList<KeyFunctions::Record> matrix;
-    for (int n = 0; n < kMouseKeys; ++n) {
-        QVariantList entries = keys.keyDefine(n);
-        if (entries.size() != 4)
-            entries = defaults.mid(4 * n, 4);
-        KeyFunctions::Record r{};
-        for (int k = 0; k < 4 && k < entries.size(); ++k)
-            r[size_t(k)] = uchar(entries[k].toInt() & 0xFF);
-        matrix.append(r);
-    }
+    for (int n = 0; n < kMouseKeys; ++n)
+        matrix.append(keyRecord(keys.keyDefine(n), defaults.mid(4 * n, 4)));
     return matrix;
+}
+
+QList<int> cellColours(const QVariantList &stored) {
+    QList<int> rgb;
+    if (stored.size() == 3 * DpiTable::kStages) {
+        for (const QVariant &v : stored)
+            rgb.append(v.toInt());
+        return rgb;
+    }
+    for (const QJsonValue &cell : MouseTables::data()[QLatin1String("startCells")].toArray())
+        for (const QJsonValue &v : cell.toArray())
+            rgb.append(v.toInt());
+    return rgb;
 }
 
 bool lighting(const QVariantList &stored, Lighting *out) {

@@ -2,6 +2,7 @@ import QtQuick
 import QtTest
 import "../../resources/modules/qml/R8"
 import "support"
+import "../../resources/modules/qml/js/mouse_tables.js" as MouseTables
 
 TestRoot {
     id: mainIten
@@ -13,6 +14,7 @@ TestRoot {
         y: 20
     }
     SignalSpy { id: clicks; target: group; signalName: "clicked" }
+    Component { id: freshGroup; ColorGroup_8 {} }
 
     TestCase {
         name: "ColorGroup_8"
@@ -26,6 +28,19 @@ TestRoot {
         }
 
         function cell(i) { return group.modColors.get(i) }
+
+        // The cells a group starts with are the shared tables' start cells (r8ctl fills a
+        // colour list the profile does not hold from them), with colour ids 0..7.
+        function test_cells_start_as_the_shared_tables_say() {
+            var g = createTemporaryObject(freshGroup, mainIten)
+            var start = MouseTables.tables.startCells
+            compare(g.modColors.count, start.length)
+            for (var i = 0; i < start.length; ++i) {
+                var c = g.modColors.get(i)
+                compare([c.clrR, c.clrG, c.clrB], start[i], "cell " + i)
+                compare(c.color8_Id, i)
+            }
+        }
         function fields() { return [group.fieldR.text, group.fieldG.text, group.fieldB.text] }
 
         // Who gets told: the gradient and the fields signal, a cell selection does not.

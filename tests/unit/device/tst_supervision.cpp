@@ -43,7 +43,8 @@ struct Handshake : ::testing::Test {
     void attach(DeviceRig &rig, AppConfig &config) {
         rig.hid.setOwnerWindow(&owner);
         rig.hid.setAppConfig(config.settings.get());
-        std::fill(SecrecyCode, SecrecyCode + 8, uchar(0));
+        const uchar none[8] = {};
+        storeSecrecyCode(none);
     }
     QStringList challenges(DeviceRig &rig) {
         QStringList found;
@@ -197,7 +198,7 @@ TEST(DeviceCheck, FindsTheMouseThroughTheBuiltInTableAndShakesHands) {
     options.keyboard = true;
     EmulatedBus bus(options);
     Hid_Thread hid(&bus);
-    resetDeviceFlags(false);
+    DeviceStateGuard deviceState(DeviceStateGuard::Fresh);
     AppConfig config("[common]\nsCode1=482915\nproduct_name=R8 Keyboard, R8\n");
     hid.setAppConfig(config.settings.get());
     QSettings table(":/DevInfo.ini", QSettings::IniFormat);
@@ -247,8 +248,7 @@ struct Watch : ::testing::Test {
 };
 
 TEST_F(Watch, SwitchingDevicesStartsAWatchThatEndsAtOnceOnAnEntryWithoutPaths) {
-    DeviceRig rig;
-    resetDeviceFlags(false);
+    DeviceRig rig(optionsWith(false));
     rig.hid.swichCurDevice(0);
     EXPECT_EQ(rig.hid.currentDeviceIndex(), 0);
     QThread::msleep(50);

@@ -9,8 +9,7 @@ Item {
     property alias modColors: cells
     property int currentIndex: 0
     property bool isCompat8Color: false
-    property var color8_RGB: [255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 0, 255,
-                              0, 255, 255, 255, 255, 0, 255, 255, 255, 255, 127, 0]
+    property var color8_RGB: Dpi.palette8Rgb
     property int maxStage: 8
     property alias cellRepeater: cellRepeater
     property alias gradient: gradient
