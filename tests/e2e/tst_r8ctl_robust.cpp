@@ -36,6 +36,8 @@ void makeFifo(const QString &path) {
 
 TEST(R8ctlHostileFiles, ReadersTakeOnlyBoundedRegularFiles) {
     R8ctlRig rig;
+    // Switching, importing or resetting the current profile sends it to the mouse.
+    rig.environment.insert("R8_EMULATE", "");
     ASSERT_EQ(rig.run({"macro", "create", "M"}).exitCode, 0);
     ASSERT_EQ(rig.run({"profile", "reset", "2"}).exitCode, 0);
     makeFifo(rig.userFile("fifo"));
@@ -72,6 +74,8 @@ TEST(R8ctlHostileFiles, ReadersTakeOnlyBoundedRegularFiles) {
 
 TEST(R8ctlHostileFiles, ExportNeverReplacesADeviceNodeOrFifo) {
     R8ctlRig rig;
+    // Switching, importing or resetting the current profile sends it to the mouse.
+    rig.environment.insert("R8_EMULATE", "");
     ASSERT_EQ(rig.run({"macro", "create", "M"}).exitCode, 0);
     ASSERT_EQ(rig.run({"profile", "reset", "1"}).exitCode, 0);
     makeFifo(rig.userFile("fifo"));
@@ -97,6 +101,8 @@ TEST(R8ctlHostileFiles, ExportNeverReplacesADeviceNodeOrFifo) {
 // and leaves every file as it was.
 TEST(R8ctlFullDisk, EveryWriterFailsAndKeepsTheOldFile) {
     R8ctlRig rig;
+    // Switching, importing or resetting the current profile sends it to the mouse.
+    rig.environment.insert("R8_EMULATE", "");
     ASSERT_EQ(rig.run({"profile", "reset", "1"}).exitCode, 0);
     ASSERT_EQ(rig.run({"profile", "reset", "2"}).exitCode, 0);
     ASSERT_EQ(rig.run({"macro", "create", "M"}).exitCode, 0);
@@ -147,6 +153,8 @@ TEST(R8ctlFullDisk, EveryWriterFailsAndKeepsTheOldFile) {
 // replace that removed it first would lose it), and the next run must work.
 TEST(R8ctlKilledAtRename, EveryReplaceLeavesTheOldFileUntilItsOneRename) {
     R8ctlRig rig;
+    // Switching, importing or resetting the current profile sends it to the mouse.
+    rig.environment.insert("R8_EMULATE", "");
     ASSERT_EQ(rig.run({"profile", "reset", "1"}).exitCode, 0);
     ASSERT_EQ(rig.run({"macro", "create", "M"}).exitCode, 0);
     rig.writeUserFile("old.pf", "old export");
@@ -171,12 +179,13 @@ TEST(R8ctlKilledAtRename, EveryReplaceLeavesTheOldFileUntilItsOneRename) {
         // A sanitizer build would refuse a library preloaded before its runtime.
         const QString asan = qEnvironmentVariable("ASAN_OPTIONS");
         rig.environment = {
+            {"R8_EMULATE", ""},
             {"LD_PRELOAD", R8_KILL_AT_RENAME_LIB},
             {"R8_KILL_AT_RENAME", row.renamedOnto},
             {"ASAN_OPTIONS", (asan.isEmpty() ? "" : asan + ":") + "verify_asan_link_order=0"}};
         const R8ctlRun killed = rig.run(row.command);
         EXPECT_EQ(killed.exitCode, -1) << what << " was not stopped at its rename";
-        rig.environment.clear();
+        rig.environment = {{"R8_EMULATE", ""}};
         auto after = everything(rig);
         for (auto it = after.begin(); it != after.end();)
             it = it.key().contains(".r8tmp-") ? after.erase(it) : std::next(it);
@@ -187,6 +196,8 @@ TEST(R8ctlKilledAtRename, EveryReplaceLeavesTheOldFileUntilItsOneRename) {
 
 TEST(R8ctlLanguages, StampRefusesWhatItCannotMakeValidAndKeepsTheBytes) {
     R8ctlRig rig;
+    // Switching, importing or resetting the current profile sends it to the mouse.
+    rig.environment.insert("R8_EMULATE", "");
     const QByteArray strings = "\n[strings]\n1=abc\n2=defg\n";
     const struct {
         const char *name;
@@ -217,6 +228,8 @@ TEST(R8ctlLanguages, StampRefusesWhatItCannotMakeValidAndKeepsTheBytes) {
 
 TEST(R8ctlUsage, MacroNamesWithControlCharactersAreRefused) {
     R8ctlRig rig;
+    // Switching, importing or resetting the current profile sends it to the mouse.
+    rig.environment.insert("R8_EMULATE", "");
     for (const char *name : {"two\nlines", "bell\a", "esc\x1b[31mred", "tab\tbed", "del\x7f"}) {
         const R8ctlRun r = rig.run({"macro", "create", name});
         EXPECT_EQ(r.exitCode, 2) << name;
@@ -227,6 +240,8 @@ TEST(R8ctlUsage, MacroNamesWithControlCharactersAreRefused) {
 
 TEST(R8ctlUsage, AWireLogThatCannotBeWrittenIsAnError) {
     R8ctlRig rig;
+    // Switching, importing or resetting the current profile sends it to the mouse.
+    rig.environment.insert("R8_EMULATE", "");
     QDir().mkpath(rig.userFile("folder"));
     for (const char *log : {"missing/w.log", "folder"}) {
         const R8ctlRun r = rig.run({"--emulate", "--wire-log", log, "rate", "500"});
@@ -238,6 +253,8 @@ TEST(R8ctlUsage, AWireLogThatCannotBeWrittenIsAnError) {
 
 TEST(R8ctlUsage, PointerIsNotReportedAcceptedWhenTheStoreDropsIt) {
     R8ctlRig rig;
+    // Switching, importing or resetting the current profile sends it to the mouse.
+    rig.environment.insert("R8_EMULATE", "");
     // The desktop's store without its bus takes the value, then fails to commit it.
     QTemporaryDir config;
     rig.environment = {{"GSETTINGS_BACKEND", "dconf"},
@@ -252,6 +269,8 @@ TEST(R8ctlUsage, PointerIsNotReportedAcceptedWhenTheStoreDropsIt) {
 
 TEST(R8ctlStart, LeftoversOfKilledRunsAreCleanedAtTheNextStart) {
     R8ctlRig rig;
+    // Switching, importing or resetting the current profile sends it to the mouse.
+    rig.environment.insert("R8_EMULATE", "");
     QProcess gone;
     gone.start("true");
     ASSERT_TRUE(gone.waitForStarted(5000));
@@ -278,6 +297,8 @@ TEST(R8ctlStart, LeftoversOfKilledRunsAreCleanedAtTheNextStart) {
 // worked out by hand from the cipher's definition.
 TEST(R8ctlCipher, TheWireCarriesTheKnownEncipheredFrame) {
     R8ctlRig rig;
+    // Switching, importing or resetting the current profile sends it to the mouse.
+    rig.environment.insert("R8_EMULATE", "");
     QSettings config(rig.programFile("modules/setting/apConfig.bin"), QSettings::IniFormat);
     config.setValue("common/sCode1", "482915");
     config.sync();
