@@ -13,6 +13,7 @@
 #include "udev_monitor.h"
 #include "widget.h"
 #include "window_input_source.h"
+#include "window_presence.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -83,7 +84,10 @@ int main(int argc, char *argv[]) {
                          &Widget::deviceChangeNotice);
 
         window.checkDevice();
-        startConnectedWindow(window);
+        // The profile watcher (r8ctl auto run) leaves the mouse alone while we are open.
+        WindowPresenceLock presence;
+        if (startConnectedWindow(window))
+            presence.hold();
         result = QApplication::exec();
         inputHook.uninstall();
         InputHook::setKeyboardCallback(nullptr, nullptr);

@@ -9,6 +9,7 @@
 #include "pointer_settings.h"
 
 #include <QJsonArray>
+#include <QSettings>
 
 namespace {
 
@@ -90,4 +91,12 @@ Status applyProfile(Cli &cli) {
     cli.report().set(QStringLiteral("profile"), cli.profiles().currentIndex() + 1);
     cli.report().set(QStringLiteral("sent"), sent);
     return Status::done();
+}
+
+Status switchAndApplyProfile(Cli &cli, int index) {
+    cli.profiles().select(index);
+    cli.rememberProfile(index);
+    // The window or another r8ctl may have changed the file since we opened it.
+    cli.profiles().current()->sync();
+    return applyProfile(cli);
 }

@@ -35,7 +35,7 @@ const QMap<QString, Runner> &commands() {
         {"light", runLight},     {"palette", runPalette},
         {"button", runButton},   {"scroll-swap", runScrollSwap},
         {"pointer", runPointer}, {"macro", runMacro},
-        {"lang", runLang},
+        {"lang", runLang},       {"auto", runAuto},
     };
     return table;
 }
@@ -63,6 +63,7 @@ int runR8ctl(const QStringList &arguments, const QString &programFolder, QTextSt
              QTextStream &err) {
     CliOptions options;
     options.userFolder = QDir::currentPath();
+    options.out = &out;
     QStringList emulation{arguments.value(0)};
     bool help = false;
     int i = 1;
