@@ -20,6 +20,12 @@ void AutoSwitcher::setRules(const SwitchRules &rules) {
     decide();
 }
 
+void AutoSwitcher::setRules(const SwitchRules &rules, const QStringList &programs) {
+    m_rules = rules;
+    m_programs = programs;
+    decide();
+}
+
 void AutoSwitcher::setPrograms(const QStringList &names) {
     m_programs = names;
     decide();

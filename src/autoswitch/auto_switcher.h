@@ -21,6 +21,8 @@ public:
     explicit AutoSwitcher(MouseLink &link, Log log = Log());
 
     void setRules(const SwitchRules &rules);
+    // New rules together with the programs read for them: one decision, not two.
+    void setRules(const SwitchRules &rules, const QStringList &programs);
     void setPrograms(const QStringList &names);
     void setFocus(const FocusedWindow &focus);
     void setWindowOpen(bool open);

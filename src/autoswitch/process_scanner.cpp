@@ -2,7 +2,10 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <algorithm>
 
@@ -73,12 +76,45 @@ void ProcessScanner::count(const QStringList &names, int delta) {
     }
 }
 
+void ProcessScanner::setInterest(Interest interest) {
+    m_interest = std::move(interest);
+    m_lastNumber = -1; // the watched set is made anew by listing the folder
+}
+
+qint64 ProcessScanner::lastProcessNumber() const {
+    // "0.08 0.12 0.09 1/183 43121": the last field is the last process number given out.
+    const QByteArray text = readSmall(m_root + "/loadavg", 128).trimmed();
+    bool ok = false;
+    const qint64 n = text.mid(text.lastIndexOf(' ') + 1).toLongLong(&ok);
+    return ok ? n : -1;
+}
+
+bool ProcessScanner::watchedStillRun() const {
+    for (int pid : m_watched) {
+        // Signal 0 only asks whether the process exists; EPERM: it does, as someone else's.
+        if (::kill(pid, 0) != 0 && errno == ESRCH)
+            return false;
+    }
+    return true;
+}
+
 bool ProcessScanner::scan() {
     m_changed = false;
     m_examined = 0;
+    m_listed = false;
+    const qint64 last = lastProcessNumber();
+    if (last >= 0 && last == m_lastNumber && m_young == 0 && watchedStillRun())
+        return false;
+    m_lastNumber = last;
+    listFolder();
+    return m_changed;
+}
+
+void ProcessScanner::listFolder() {
     DIR *dir = ::opendir(m_root.constData());
     if (!dir)
-        return false;
+        return;
+    m_listed = true;
     for (auto &p : m_processes)
         p.seen = false;
     while (const dirent *e = ::readdir(dir)) {
@@ -107,15 +143,21 @@ bool ProcessScanner::scan() {
         }
     }
     ::closedir(dir);
+    m_watched.clear();
+    m_young = 0;
     for (auto it = m_processes.begin(); it != m_processes.end();) {
-        if (it->seen) {
-            ++it;
-        } else {
+        if (!it->seen) {
             count(it->names, -1);
             it = m_processes.erase(it);
+            continue;
         }
+        if (it->youngScans > 0)
+            ++m_young;
+        if (std::any_of(it->names.begin(), it->names.end(),
+                        [this](const QString &name) { return !m_interest || m_interest(name); }))
+            m_watched.insert(it.key());
+        ++it;
     }
-    return m_changed;
 }
 
 QStringList ProcessScanner::names() const {

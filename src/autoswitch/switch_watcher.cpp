@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 
+#include <algorithm>
+
 SwitchWatcher::SwitchWatcher(MouseLink &link, QString rulesPath, WatcherSources sources,
                              AutoSwitcher::Log log, QObject *parent)
     : QObject(parent), m_link(link), m_rulesPath(std::move(rulesPath)), m_sources(sources),
@@ -84,14 +86,24 @@ void SwitchWatcher::loadRules() {
         if (m_log)
             m_log(m_rulesPath + QStringLiteral(": ") + p);
     }
-    if (rules.hasProgramRules() && !m_scanTimer.isActive()) {
-        m_scanner.scan();
-        m_switcher.setPrograms(m_scanner.names());
-        m_scanTimer.start();
-    } else if (!rules.hasProgramRules()) {
+    if (!rules.hasProgramRules()) {
         m_scanTimer.stop();
+        m_switcher.setRules(rules);
+        return;
     }
-    m_switcher.setRules(rules);
+    // Only the end of a program some rule names has to be seen at once.
+    QList<GlobPattern> patterns;
+    for (const SwitchRule &r : rules.rules) {
+        if (r.kind == SwitchRule::Kind::Program)
+            patterns.append(r.pattern);
+    }
+    m_scanner.setInterest([patterns](const QString &name) {
+        return std::any_of(patterns.begin(), patterns.end(),
+                           [&name](const GlobPattern &p) { return p.matches(name); });
+    });
+    m_scanner.scan();
+    m_scanTimer.start();
+    m_switcher.setRules(rules, m_scanner.names());
 }
 
 void SwitchWatcher::scanPrograms() {

@@ -94,12 +94,6 @@ Status runMacro(Cli &cli, Arguments &args);
 Status runLang(Cli &cli, Arguments &args);
 Status runAuto(Cli &cli, Arguments &args);
 
-// The 16 stored key records; keys the profile does not hold take the factory values, so that
-// assigning one button never wipes the others (the left button among them).
-QList<std::array<unsigned char, 4>> storedKeyMatrix(Cli &cli);
-// The eight stored DPI values; stages the profile does not hold are off (0), as the sensor
-// page reads them.
-QList<int> storedDpiValues(Cli &cli);
 // profile apply: everything the current profile holds, sent to the mouse.
 Status applyProfile(Cli &cli);
 // The profile becomes the current one (remembered as by profile switch) and is applied.

@@ -1,21 +1,27 @@
 #include "cli_report.h"
 
 #include <QJsonArray>
+#include <QMap>
 
 void Report::set(const QString &key, const QJsonValue &value) {
-    for (auto &field : m_fields) {
-        if (field.first == key) {
-            field.second = value;
-            return;
-        }
+    const auto it = m_positions.constFind(key);
+    if (it != m_positions.constEnd()) {
+        m_fields[*it].second = value;
+        return;
     }
+    m_positions.insert(key, m_fields.size());
     m_fields.append({key, value});
 }
 
 QJsonObject Report::toJson() const {
-    QJsonObject object;
+    // Inserting into a QJsonObject in any order moves the keys after the new one; keys in
+    // their sorted order are appended, which keeps a profile of many keys linear.
+    QMap<QString, QJsonValue> sorted;
     for (const auto &field : m_fields)
-        object.insert(field.first, field.second);
+        sorted.insert(field.first, field.second);
+    QJsonObject object;
+    for (auto it = sorted.constBegin(); it != sorted.constEnd(); ++it)
+        object.insert(it.key(), it.value());
     return object;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QList>
@@ -18,6 +19,7 @@ public:
     // Forgets the fields and lines said so far (warnings stay).
     void clear() {
         m_fields.clear();
+        m_positions.clear();
         m_lines.clear();
     }
 
@@ -31,6 +33,7 @@ public:
 
 private:
     QList<QPair<QString, QJsonValue>> m_fields;
+    QHash<QString, qsizetype> m_positions; // key -> its place in m_fields
     QStringList m_lines;
     QStringList m_warnings;
 };

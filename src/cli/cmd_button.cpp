@@ -3,7 +3,10 @@
 #include "cli_values.h"
 #include "key_functions.h"
 #include "key_names.h"
+#include "key_rules.h"
+#include "language_catalog.h"
 #include "macro_library.h"
+#include "stored_profile.h"
 
 #include <QJsonArray>
 
@@ -12,7 +15,6 @@ using KeyFunctions::Record;
 namespace {
 
 constexpr int kKeys = 16;
-constexpr int kMacroSlots = 12;
 
 // The page's play modes.
 const QList<QPair<const char *, int>> kPlayModes = {{"normal", 0}, {"repeat", 1}, {"hold", 2}};
@@ -32,25 +34,6 @@ QString functionNames(const QList<KeyFunctions::Named> &rows) {
         names.append(CliValues::squash(QLatin1String(row.name)));
     return names.join(QStringLiteral(", "));
 }
-
-} // namespace
-
-QList<Record> storedKeyMatrix(Cli &cli) {
-    const QVariantList defaults = cli.profiles().defaultList(0);
-    QList<Record> matrix;
-    for (int n = 0; n < kKeys; ++n) {
-        QVariantList entries = cli.keys().keyDefine(n);
-        if (entries.size() != 4)
-            entries = defaults.mid(4 * n, 4);
-        Record r{};
-        for (int k = 0; k < 4 && k < entries.size(); ++k)
-            r[size_t(k)] = uchar(entries[k].toInt() & 0xFF);
-        matrix.append(r);
-    }
-    return matrix;
-}
-
-namespace {
 
 struct Choice {
     Record record{};
@@ -209,20 +192,9 @@ Status parseChoice(Cli &cli, Arguments &args, Choice *choice) {
     return expectNoMore(args);
 }
 
-// Slots the other keys' macro records use (0..11).
-QList<int> slotsInUse(const QList<Record> &matrix, int except) {
-    QList<int> used;
-    for (int n = 0; n < matrix.size(); ++n) {
-        const Record &r = matrix[n];
-        if (n != except && r[0] == KeyFunctions::kMacroType && r[3] == 0)
-            used.append(r[2] - 1);
-    }
-    return used;
-}
-
 // Macros whose slot no key uses any more give it up, as the page does after a change.
 void freeUnusedSlots(Cli &cli, const QList<Record> &matrix) {
-    const QList<int> used = slotsInUse(matrix, -1);
+    const QList<int> used = KeyRules::usedMacroSlots(matrix);
     for (QString file : cli.macroFiles().getMacroIniNames()) {
         file.chop(4);
         const QVariantList config = cli.macroFiles().loadMacroIniConfig(file, cli.deviceType());
@@ -310,7 +282,7 @@ Status runButton(Cli &cli, Arguments &args) {
     if (Status s = parseChoice(cli, args, &choice); !s.ok())
         return s;
 
-    QList<Record> matrix = storedKeyMatrix(cli);
+    QList<Record> matrix = StoredProfile::keyMatrix(cli.keys(), cli.profiles());
     const Record old = matrix[keyId];
     if (choice.factory) {
         const QVariantList defaults = cli.profiles().defaultList(0).mid(4 * keyId, 4);
@@ -318,18 +290,15 @@ Status runButton(Cli &cli, Arguments &args) {
             choice.record[size_t(k)] = uchar(defaults[k].toInt() & 0xFF);
     }
 
-    // The last left button is not taken away without the user's word.
-    if (KeyFunctions::isLeftButton(old)) {
-        int lefts = 0;
-        for (const Record &r : matrix)
-            lefts += KeyFunctions::isLeftButton(r) ? 1 : 0;
-        const bool staysLeft = choice.macro.isEmpty() && KeyFunctions::isLeftButton(choice.record);
-        if (lefts <= 1 && !staysLeft && !cli.mouse().confirmLeftButtonRemoval(QStringList()))
-            return Status::badInput(
-                QStringLiteral("button %1 is the only left button; repeat with --yes to "
-                               "reassign it")
-                    .arg(*button));
-    }
+    // The last left button the selector lists is not taken away without the user's word.
+    const QList<int> selector = KeyRules::selectorKeyIds(
+        LanguageCatalog().getProductLayoutStrings_R8(QStringLiteral("031000")));
+    const bool staysLeft = choice.macro.isEmpty() && KeyFunctions::isLeftButton(choice.record);
+    if (!staysLeft && KeyRules::leftButtonAtRisk(matrix, selector, keyId) &&
+        !cli.mouse().confirmLeftButtonRemoval(QStringList()))
+        return Status::badInput(QStringLiteral("button %1 is the only left button; repeat with "
+                                               "--yes to reassign it")
+                                    .arg(*button));
 
     if (Status s = cli.needDevice(); !s.ok())
         return s;
@@ -342,16 +311,13 @@ Status runButton(Cli &cli, Arguments &args) {
             return Status::badInput(QStringLiteral("no macro named '%1'").arg(choice.macro));
         int slot = config[0].toInt();
         const int times = choice.times.value_or(config[1].toInt());
-        if (slot < 0 || slot >= kMacroSlots) {
-            const QList<int> used = slotsInUse(matrix, keyId);
-            slot = -1;
-            for (int s = 0; s < kMacroSlots && slot < 0; ++s) {
-                if (!used.contains(s))
-                    slot = s;
-            }
+        if (slot < 0 || slot >= KeyRules::kMacroSlots) {
+            QList<Record> others = matrix;
+            others[keyId] = Record{};
+            slot = KeyRules::lowestFreeSlot(KeyRules::usedMacroSlots(others));
             if (slot < 0)
                 return Status::badInput(
-                    QStringLiteral("all %1 macro slots are in use").arg(kMacroSlots));
+                    QStringLiteral("all %1 macro slots are in use").arg(KeyRules::kMacroSlots));
         }
         cli.macroFiles().setMacroIniConfig(choice.macro, {slot, times}, cli.deviceType());
         cli.macroLibrary().setMouseMacroKey(slot + 1, choice.macro, cli.deviceType());

@@ -2,14 +2,12 @@
 #include "cli.h"
 #include "cli_values.h"
 #include "lighting_table.h"
+#include "stored_profile.h"
 
 #include <QJsonArray>
 
 namespace {
 
-// The page's controls before a profile is read: effect position 0, brightness 7, speed 4.
-constexpr int kDefaultBrightness = 7;
-constexpr int kDefaultSpeed = 4;
 constexpr int kPaletteCells = 8;
 
 const int kCellRgb[8][3] = {{255, 0, 0},   {0, 0, 255},   {0, 255, 0},     {255, 0, 255},
@@ -79,31 +77,25 @@ Status runLight(Cli &cli, Arguments &args) {
     // Positions not given keep what the profile holds, as the page shows them. The stored
     // configs are [effect position, brightness, speed, on]; a three-entry list (written
     // before the on/off state was kept) reads as on.
-    const QVariantList stored = cli.mouse().ledEffect();
-    const bool complete = stored.size() == 3 || stored.size() == 4;
-    const int position =
-        effect ? effect->code - 1 : (complete ? qBound(0, stored[0].toInt(), 9) : 0);
-    const int b =
-        brightness.value_or(complete ? qBound(0, stored[1].toInt(), 7) : kDefaultBrightness);
-    const int s = speed.value_or(complete ? qBound(0, stored[2].toInt(), 7) : kDefaultSpeed);
+    StoredProfile::Lighting shown;
+    StoredProfile::lighting(cli.mouse().ledEffect(), &shown);
+    const int position = effect ? effect->code - 1 : shown.position;
+    const int b = brightness.value_or(shown.brightness);
+    const int s = speed.value_or(shown.speed);
 
     if (Status st = cli.needDevice(); !st.ok())
         return st;
     const QVariantList configs = {position, b, s, effect ? 1 : 0};
-    unsigned char code = 0, brightnessByte = 0, speedByte = 0;
-    if (effect) {
-        code = uchar(effect->code);
-        brightnessByte = effect->brightness ? LightingTable::brightnessByte(b) : 0;
-        speedByte = effect->speed ? LightingTable::speedByte(effect->code, s) : 0;
-    }
-    cli.mouse().setLedEffect(code, brightnessByte, speedByte, configs);
+    const LightingTable::Bytes sent =
+        LightingTable::commandBytes(effect != nullptr, position, b, s);
+    cli.mouse().setLedEffect(sent.effect, sent.brightness, sent.speed, configs);
 
     cli.report().set(QStringLiteral("profile"), cli.profiles().currentIndex() + 1);
     cli.report().set(QStringLiteral("effect"),
                      effect ? QString::fromLatin1(effect->name) : QStringLiteral("off"));
     cli.report().set(QStringLiteral("brightness"), b);
     cli.report().set(QStringLiteral("speed"), s);
-    cli.report().set(QStringLiteral("sent"), QJsonArray{code, brightnessByte, speedByte});
+    cli.report().set(QStringLiteral("sent"), QJsonArray{sent.effect, sent.brightness, sent.speed});
     return Status::done();
 }
 

@@ -5,22 +5,18 @@
 #include "fixed_colors.h"
 #include "key_functions.h"
 #include "lighting_table.h"
+#include "pointer_settings.h"
+#include "stored_profile.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
+#include <QSet>
 #include <QSettings>
 
 namespace {
 
 QString profileName(int index) {
     return QStringLiteral("P%1").arg(index + 1, 2, 10, QLatin1Char('0'));
-}
-
-QJsonArray ints(const QVariantList &list) {
-    QJsonArray a;
-    for (const QVariant &v : list)
-        a.append(v.toInt());
-    return a;
 }
 
 QJsonArray rgbTriples(const QVariantList &list) {
@@ -33,101 +29,90 @@ QJsonArray rgbTriples(const QVariantList &list) {
     return a;
 }
 
-int rateHz(int code) {
-    switch (code) {
-    case 8:
-        return 125;
-    case 4:
-        return 250;
-    case 2:
-        return 500;
-    default:
-        return 1000; // the page shows 1000 Hz for 1 and for anything it cannot place
+QJsonArray fixedColourNames(const QVariantList &ids) {
+    QJsonArray names;
+    for (const QVariant &v : ids) {
+        const int id = v.toInt();
+        names.append(id >= 0 && id < FixedColors::palette().size()
+                         ? QJsonValue(QLatin1String(FixedColors::palette()[id].name))
+                         : QJsonValue(v.toString()));
     }
+    return names;
 }
 
+// What the pages show for a profile, read through the same objects and readers the pages'
+// bridge uses; then whatever else the file holds, as stored.
 Status profileShow(Cli &cli, int index) {
-    QSettings *p = cli.profiles().profile(index);
+    ProfileStore &store = cli.profiles();
+    const int current = store.currentIndex();
+    store.select(index); // this run only: r8ctl remembers its profile elsewhere
+    QSettings *p = store.current();
     p->sync();
+    MouseSettings &mouse = cli.mouse();
+    const PointerSettings pointer(store, nullptr);
     Report &r = cli.report();
-    auto list = [p](const char *key) { return settingsList(p->value(QLatin1String(key))); };
+
     r.set(QStringLiteral("profile"), profileName(index));
-    r.set(QStringLiteral("current"), index == cli.profiles().currentIndex());
-    r.set(QStringLiteral("file"),
-          QFileInfo(cli.profiles().profileFileName(index)).absoluteFilePath());
-    if (p->contains(QStringLiteral("sensor/reportRate_R8"))) {
-        const int code = p->value(QStringLiteral("sensor/reportRate_R8")).toInt();
-        r.set(QStringLiteral("reportRate"), rateHz(code));
+    r.set(QStringLiteral("current"), index == current);
+    r.set(QStringLiteral("file"), QFileInfo(store.profileFileName(index)).absoluteFilePath());
+
+    r.set(QStringLiteral("reportRate"),
+          StoredProfile::reportRateHz(StoredProfile::reportRateCode(mouse.reportRate().toInt())));
+    r.set(QStringLiteral("pointerSpeed"), int(pointer.cursorSpeed()));
+    r.set(QStringLiteral("pointerLines"), int(pointer.verticalScrollLines()));
+    r.set(QStringLiteral("pointerDoubleClick"), int(pointer.doubleClickSpeed()));
+
+    const QList<int> dpi = StoredProfile::dpiValues(mouse);
+    QJsonArray dpiValues, dpiOn;
+    for (int v : dpi) {
+        dpiValues.append(v);
+        dpiOn.append(v > 0);
     }
-    if (p->contains(QStringLiteral("sensor/dpi_R8")))
-        r.set(QStringLiteral("dpi"), ints(list("sensor/dpi_R8")));
-    if (p->contains(QStringLiteral("sensor/stage_R8")))
-        r.set(QStringLiteral("dpiStage"), p->value(QStringLiteral("sensor/stage_R8")).toInt());
-    if (p->contains(QStringLiteral("color_R8/type1")))
-        r.set(QStringLiteral("dpiColors"), rgbTriples(list("color_R8/type1")));
-    if (p->contains(QStringLiteral("color_R8/type2"))) {
-        QJsonArray names;
-        for (const QVariant &v : list("color_R8/type2")) {
-            int id = v.toInt();
-            if (id == FixedColors::kStoredOrange)
-                id = FixedColors::kOrange;
-            names.append(id >= 0 && id < FixedColors::palette().size()
-                             ? QLatin1String(FixedColors::palette()[id].name)
-                             : v.toString());
-        }
-        r.set(QStringLiteral("dpiFixedColors"), names);
-    }
-    if (p->contains(QStringLiteral("color_R8/type0")))
-        r.set(QStringLiteral("palette"), rgbTriples(list("color_R8/type0")));
-    const QVariantList effect = list("color_R8/ledEffect");
-    if (effect.size() == 3) {
-        const LightingTable::Effect *e = LightingTable::effect(effect[0].toInt() + 1);
+    r.set(QStringLiteral("dpi"), dpiValues);
+    r.set(QStringLiteral("dpiOn"), dpiOn);
+    r.set(QStringLiteral("dpiStage"), StoredProfile::dpiStage(mouse.currentDpiStage().toInt()));
+    if (const QVariantList rgb = mouse.stageColors(1); rgb.size() == 3 * DpiTable::kStages)
+        r.set(QStringLiteral("dpiColors"), rgbTriples(rgb));
+    if (const QVariantList ids = mouse.stageColors(2); ids.size() == DpiTable::kStages)
+        r.set(QStringLiteral("dpiFixedColors"), fixedColourNames(ids));
+
+    if (StoredProfile::Lighting l; StoredProfile::lighting(mouse.ledEffect(), &l)) {
         r.set(QStringLiteral("lightEffect"),
-              e ? QString::fromLatin1(e->name) : effect[0].toString());
-        r.set(QStringLiteral("lightBrightness"), effect[1].toInt());
-        r.set(QStringLiteral("lightSpeed"), effect[2].toInt());
+              QLatin1String(LightingTable::effects()[l.position].name));
+        r.set(QStringLiteral("lightBrightness"), l.brightness);
+        r.set(QStringLiteral("lightSpeed"), l.speed);
+        r.set(QStringLiteral("lightOn"), l.on);
     }
-    const char *pointerKeys[][2] = {{"sensor/cursorSpeed_R8", "pointerSpeed"},
-                                    {"sensor/verticalScrollLines_R8", "pointerLines"},
-                                    {"sensor/doubleClickSpeed_R8", "pointerDoubleClick"}};
-    for (const auto &k : pointerKeys) {
-        if (p->contains(QLatin1String(k[0])))
-            r.set(QLatin1String(k[1]), p->value(QLatin1String(k[0])).toInt());
-    }
-    for (int n = 0; n < 16; ++n) {
-        const QString key = QStringLiteral("keydefine_R8/%1").arg(n);
-        if (!p->contains(key))
-            continue;
-        const QVariantList e = settingsList(p->value(key));
-        KeyFunctions::Record rec{};
-        for (int k = 0; k < 4 && k < e.size(); ++k)
-            rec[size_t(k)] = uchar(e[k].toInt() & 0xFF);
+    if (const QVariantList palette = mouse.stageColors(0); palette.size() == 24)
+        r.set(QStringLiteral("palette"), rgbTriples(palette));
+
+    const QList<KeyFunctions::Record> keys = StoredProfile::keyMatrix(cli.keys(), store);
+    for (int n = 0; n < keys.size(); ++n)
         r.set(QStringLiteral("button%1").arg(n + 1),
-              describeKeyRecord(rec, cli.macroFiles(), cli.deviceType()));
-    }
-    if (p->contains(QStringLiteral("keydefine_R8/scrollswap")))
-        r.set(QStringLiteral("scrollSwap"),
-              p->value(QStringLiteral("keydefine_R8/scrollswap")).toBool());
+              describeKeyRecord(keys[n], cli.macroFiles(), cli.deviceType()));
+    r.set(QStringLiteral("scrollSwap"), cli.keys().scrollPinSwap());
+
     // Whatever else the file holds (the keyboard's keys, keys of other programs), as stored.
-    static const QStringList known = {"sensor/reportRate_R8",
-                                      "sensor/dpi_R8",
-                                      "sensor/stage_R8",
-                                      "color_R8/type0",
-                                      "color_R8/type1",
-                                      "color_R8/type2",
-                                      "color_R8/ledEffect",
-                                      "sensor/cursorSpeed_R8",
-                                      "sensor/verticalScrollLines_R8",
-                                      "sensor/doubleClickSpeed_R8",
-                                      "keydefine_R8/scrollswap"};
+    static const QSet<QString> shown = {"sensor/reportRate_R8",
+                                        "sensor/dpi_R8",
+                                        "sensor/stage_R8",
+                                        "color_R8/type0",
+                                        "color_R8/type1",
+                                        "color_R8/type2",
+                                        "color_R8/ledEffect",
+                                        "sensor/cursorSpeed_R8",
+                                        "sensor/verticalScrollLines_R8",
+                                        "sensor/doubleClickSpeed_R8",
+                                        "keydefine_R8/scrollswap"};
     for (const QString &key : p->allKeys()) {
-        if (known.contains(key) || key.startsWith(QLatin1String("keydefine_R8/")))
+        if (shown.contains(key) || key.startsWith(QLatin1String("keydefine_R8/")))
             continue;
         QStringList texts;
         for (const QVariant &v : settingsList(p->value(key)))
             texts.append(v.toString());
         r.set(key, texts.join(QStringLiteral(", ")));
     }
+    store.select(current);
     return Status::done();
 }
 

@@ -4,6 +4,7 @@
 #include "dpi_table.h"
 #include "fixed_colors.h"
 #include "profile_store.h"
+#include "stored_profile.h"
 
 #include <QJsonArray>
 
@@ -29,18 +30,6 @@ QJsonArray toJson(const QList<int> &values) {
         a.append(v);
     return a;
 }
-
-} // namespace
-
-QList<int> storedDpiValues(Cli &cli) {
-    QList<int> values(DpiTable::kStages, 0);
-    const QVariantList stored = cli.mouse().dpiSet();
-    for (int i = 0; i < DpiTable::kStages && i < stored.size(); ++i)
-        values[i] = stored[i].toInt();
-    return values;
-}
-
-namespace {
 
 // A stage beyond the mouse's stage count cannot be set or chosen.
 Status stageExists(int stage, int stages) {
@@ -78,12 +67,8 @@ Status dpiSet(Cli &cli, Arguments &args) {
                 .arg(QLatin1String(DpiTable::sensorName(sensorType)))
                 .arg(dpiList(DpiTable::menu(sensorType))));
     }
-    QList<int> values = storedDpiValues(cli);
-    // The mouse needs one usable resolution: the last stage with a value stays on.
-    bool anotherOn = *dpi > 0;
-    for (int i = 0; i < stages && !anotherOn; ++i)
-        anotherOn = i != *stage - 1 && values[i] > 0;
-    if (!anotherOn)
+    QList<int> values = StoredProfile::dpiValues(cli.mouse());
+    if (!StoredProfile::acceptsDpiValue(values, *stage - 1, *dpi, stages))
         return Status::badInput(
             QStringLiteral("the mouse needs at least one stage with a DPI value; stage %1 stays on")
                 .arg(*stage));
@@ -117,7 +102,7 @@ Status dpiStage(Cli &cli, Arguments &args) {
     if (Status s = stageExists(*stage, stages); !s.ok())
         return s;
     // The page does not let a stage that is off be chosen.
-    if (storedDpiValues(cli)[*stage - 1] == 0)
+    if (StoredProfile::dpiValues(cli.mouse())[*stage - 1] == 0)
         return Status::badInput(
             QStringLiteral("stage %1 is switched off (its DPI is 0)").arg(*stage));
     cli.mouse().setCurrentDpiStage(uchar(*stage));
@@ -164,8 +149,8 @@ Status dpiColors(Cli &cli, Arguments &args) {
             if (colours[i].fixedId < 0)
                 return Status::badInput(
                     QStringLiteral("this mouse shows only the eight fixed colours; '%1' is not one "
-                                   "of red, green, blue, magenta, cyan, yellow, white, orange")
-                        .arg(args.at(i)));
+                                   "of %2")
+                        .arg(args.at(i), FixedColors::names()));
         }
         QList<int> ids = {0, 1, 2, 3, 4, 5, 6, 7};
         const QVariantList stored = cli.mouse().stageColors(2);

@@ -22,6 +22,39 @@ public:
 
 constexpr int kMouseIndex = 1;
 
+// What r8ctl calls each mouse command when it did not get through.
+const struct {
+    uchar code;
+    const char *setting;
+} kSettingNames[] = {
+    {0x01, "the report rate"},
+    {0x03, "the function option (scroll swap)"},
+    {0x07, "the LED instruction"},
+    {0x0B, "the current DPI stage"},
+    {0x0D, "the lighting effect"},
+    {0x10, "the stage colours"},
+    {0x11, "the DPI values"},
+    {0x12, "the button assignments"},
+    {0x13, "the macro"},
+    {0x81, "the report rate"},
+    {0x83, "the function option (sensor type)"},
+    {0x87, "the logo LED"},
+    {0x8B, "the current DPI stage"},
+    {0x8D, "the lighting effect"},
+    {0x90, "the stage colours"},
+    {0x91, "the number of DPI stages"},
+    {0x92, "the button assignments"},
+    {0x93, "the macro"},
+};
+
+QString settingName(uchar code) {
+    for (const auto &row : kSettingNames) {
+        if (row.code == code)
+            return QString::fromLatin1(row.setting);
+    }
+    return QStringLiteral("command %1H").arg(code, 2, 16, QLatin1Char('0')).toUpper();
+}
+
 } // namespace
 
 DeviceSession::DeviceSession(EmulatorCommandLine emulation, QSettings *apConfig, QString title)
@@ -55,6 +88,7 @@ Status DeviceSession::connect() {
     QSettings table(QStringLiteral(":/DevInfo.ini"), QSettings::IniFormat);
     runDeviceCheck(m_hid, table, m_apConfig);
     m_connected = DeviceFlags::connected.load(std::memory_order_acquire) && !m_refused;
+    m_firstSerial = m_hid.nextTransferSerial();
     if (!m_connected) {
         const QString text = static_cast<RefusalText *>(m_refusal.get())->text;
         m_outcome = Status::deviceFailure(
@@ -88,4 +122,18 @@ DeviceEntry DeviceSession::entry(int index) const {
 void DeviceSession::finish() {
     m_hid.waitForTransfers();
     m_hid.stopWatch();
+}
+
+Status DeviceSession::transferOutcome() const {
+    if (!m_connected || isDemo())
+        return Status::done();
+    for (const Hid_Thread::TransferResult &r : m_hid.transferResultsSince(m_firstSerial)) {
+        if (r.outcome == Hid_Thread::TransferOutcome::Done)
+            continue;
+        const QString name = settingName(r.code);
+        return Status::deviceFailure(r.code & 0x80
+                                         ? QStringLiteral("the mouse did not report %1").arg(name)
+                                         : QStringLiteral("%1 did not reach the mouse").arg(name));
+    }
+    return Status::done();
 }

@@ -40,6 +40,12 @@ public:
     // Waits for the write tasks still running and stops the device watch.
     void finish();
 
+    // After finish(): a device failure naming the first setting that did not reach the mouse
+    // (or the first question it did not answer) since the handshake; done when every
+    // transfer ended well, when the device was never opened, and in demo mode, where
+    // nothing is sent by design.
+    Status transferOutcome() const;
+
 private:
     QString ownerTitle() const override { return m_title; }
     Dialogs *ownerDialogs() const override;
@@ -54,5 +60,6 @@ private:
     bool m_tried = false;
     bool m_connected = false;
     bool m_refused = false;
+    quint64 m_firstSerial = 0; // the first transfer after the handshake
     Status m_outcome;
 };

@@ -42,10 +42,11 @@ QJsonObject probeKeyboard(HidBackend *bus, QSettings *apConfig) {
                         apConfig->value(QStringLiteral("common/sCode0")));
     probe.setAppConfig(&config);
 
-    const bool connected = DeviceFlags::connected.load(std::memory_order_acquire);
+    // The keyboard's handshake loads the keyboard's code and sets the flags; the mouse's
+    // session must find its own again.
+    DeviceStateGuard mouseState;
     probe.chkDeviceIsEnCode();
     const bool accepted = DeviceFlags::connected.load(std::memory_order_acquire);
-    DeviceFlags::connected.store(connected, std::memory_order_release);
     result.insert(QStringLiteral("handshake"),
                   accepted ? QStringLiteral("passed") : QStringLiteral("failed"));
     if (accepted) {

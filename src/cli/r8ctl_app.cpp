@@ -1,7 +1,7 @@
 #include "r8ctl_app.h"
 
 #include "cli.h"
-#include "cli_help.h"
+#include "cli_commands.h"
 #include "cli_values.h"
 #include "key_names.h"
 
@@ -12,7 +12,6 @@
 #include <QTextStream>
 
 #include <atomic>
-#include <functional>
 
 namespace {
 
@@ -24,20 +23,6 @@ void messageFilter(QtMsgType type, const QMessageLogContext &, const QString &te
     if (type == QtDebugMsg && !g_verbose.load())
         return;
     QTextStream(stderr) << "r8ctl: " << text << '\n';
-}
-
-using Runner = std::function<Status(Cli &, Arguments &)>;
-
-const QMap<QString, Runner> &commands() {
-    static const QMap<QString, Runner> table = {
-        {"info", runInfo},       {"profile", runProfile},
-        {"rate", runRate},       {"dpi", runDpi},
-        {"light", runLight},     {"palette", runPalette},
-        {"button", runButton},   {"scroll-swap", runScrollSwap},
-        {"pointer", runPointer}, {"macro", runMacro},
-        {"lang", runLang},       {"auto", runAuto},
-    };
-    return table;
 }
 
 // Restores the current directory when the run ends.
@@ -133,8 +118,8 @@ int runR8ctl(const QStringList &arguments, const QString &programFolder, QTextSt
         err.flush();
         return Status::BadInput;
     }
-    const auto runner = commands().find(command);
-    if (runner == commands().end())
+    const CliCommand *runner = findCliCommand(command);
+    if (!runner)
         return fail(Status::badInput(
                         QStringLiteral("unknown command '%1' (see r8ctl --help)").arg(command)),
                     options.json, err);
@@ -157,8 +142,10 @@ int runR8ctl(const QStringList &arguments, const QString &programFolder, QTextSt
     QStringList warnings;
     {
         Cli cli(options);
-        status = (*runner)(cli, args);
+        status = runner->run(cli, args);
         cli.device().finish();
+        if (status.ok())
+            status = cli.device().transferOutcome();
         warnings = cli.report().warnings() + cli.dialogs().takeWarnings();
         result = cli.report().toJson();
         text = cli.report().toText();

@@ -16,6 +16,11 @@ void loadSecrecyCode(const char code[6]) {
         SecrecyCode[k + 1] = uchar(code[k]);
 }
 
+void storeSecrecyCode(const uchar in[8]) {
+    std::lock_guard<std::mutex> lock(secrecyCodeMutex);
+    std::copy(in, in + 8, SecrecyCode);
+}
+
 void copySecrecyCode(uchar out[8]) {
     std::lock_guard<std::mutex> lock(secrecyCodeMutex);
     std::copy(SecrecyCode, SecrecyCode + 8, out);

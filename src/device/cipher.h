@@ -13,6 +13,7 @@ void USBDataDecipher(uchar FIFOBuf[], const uchar SecrecyCode[]);
 extern uchar SecrecyCode[8];
 void loadSecrecyCode(const char code[6]); // the six characters into bytes 1..6
 void copySecrecyCode(uchar out[8]);
+void storeSecrecyCode(const uchar in[8]); // all eight bytes, as copySecrecyCode gave them
 
 // The fixed key shared with the firmware.
 inline constexpr char kCipherKey[9] = "VaQupLix";

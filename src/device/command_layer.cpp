@@ -44,15 +44,40 @@ void Hid_Thread::waitAck() {
     QThread::msleep(kAckPauseMs);
 }
 
-void Hid_Thread::runSendTask(int dataLength, bool ackWait) {
-    sendFrame(dataLength, ackWait);
+void Hid_Thread::keepResult(quint64 serial, uchar code, TransferOutcome outcome) {
+    QMutexLocker lock(&m_resultMutex);
+    m_results.push_back({serial, code, outcome});
+    while (m_results.size() > size_t(kKeptResults))
+        m_results.pop_front();
+}
+
+QList<Hid_Thread::TransferResult> Hid_Thread::transferResultsSince(quint64 serial) const {
+    QList<TransferResult> list;
+    {
+        QMutexLocker lock(&m_resultMutex);
+        for (const TransferResult &r : m_results) {
+            if (r.serial >= serial)
+                list.append(r);
+        }
+    }
+    std::sort(list.begin(), list.end(), [](const TransferResult &a, const TransferResult &b) {
+        return a.serial < b.serial;
+    });
+    return list;
+}
+
+void Hid_Thread::runSendTask(int dataLength, bool ackWait, quint64 serial, uchar code) {
+    const bool ok = sendFrame(dataLength, ackWait);
+    keepResult(serial, code, ok ? TransferOutcome::Done : TransferOutcome::Failed);
     m_sendTasks.fetch_sub(1, std::memory_order_acq_rel);
 }
 
 void Hid_Thread::runSet(const SetCommand &row, std::initializer_list<uchar> args,
                         const uchar *block, int slotLength) {
+    const quint64 serial = startTransfer();
     if (!waitIdle()) {
         qDebug("%s", row.message);
+        keepResult(serial, row.code, TransferOutcome::Busy);
         return;
     }
     storeFrame(requestReport, frameFor(row.code, row.request, args));
@@ -62,7 +87,7 @@ void Hid_Thread::runSet(const SetCommand &row, std::initializer_list<uchar> args
     // Started and never awaited: the caller only pays for waitIdle (and the optional sleep).
     m_sendTasks.fetch_add(1, std::memory_order_acq_rel);
     QFuture<void> task = QtConcurrent::run(QThreadPool::globalInstance(), &Hid_Thread::runSendTask,
-                                           this, n, row.ackWait);
+                                           this, n, row.ackWait, serial, row.code);
     Q_UNUSED(task);
     if (row.sleepAfterStart)
         QThread::msleep(kPauseMs);
@@ -72,8 +97,10 @@ Hid_Thread::ReadOutcome Hid_Thread::runRead(const ReadCommand &row,
                                             std::initializer_list<uchar> args,
                                             std::initializer_list<uchar *> outs, uchar *block,
                                             int slotLength) {
+    const quint64 serial = startTransfer();
     if (!waitIdle()) {
         qDebug("%s", row.message);
+        keepResult(serial, row.code, TransferOutcome::Busy);
         return ReadOutcome::Busy;
     }
     const CommandFrame frame = frameFor(row.code, row.request, args);
@@ -97,6 +124,7 @@ Hid_Thread::ReadOutcome Hid_Thread::runRead(const ReadCommand &row,
         std::memcpy(dataBuffer, block, size_t(n));
 
     const bool ok = queryFrame(n);
+    keepResult(serial, row.code, ok ? TransferOutcome::Done : TransferOutcome::Failed);
 
     if (ok || !row.onlyOnSuccess) {
         int k = 0;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <initializer_list>
+#include <iterator>
 
 // A command set is data: one row per command, consumed by one set pattern and one read
 // pattern in the command layer. Rows name where each slot parameter goes in the request
@@ -71,16 +72,18 @@ inline CommandFrame frameFor(uchar code, const RequestLayout &layout,
     return buildFrame(code, params);
 }
 
-template <size_t N> constexpr const SetCommand &rowFor(const SetCommand (&table)[N], uchar code) {
-    for (const SetCommand &row : table)
-        if (row.code == code)
-            return row;
-    return table[0];
+// The position of the row for `code` in a command table; N when it has none.
+template <typename Row, size_t N> constexpr size_t rowIndex(const Row (&table)[N], uchar code) {
+    for (size_t i = 0; i < N; ++i)
+        if (table[i].code == code)
+            return i;
+    return N;
 }
 
-template <size_t N> constexpr const ReadCommand &rowFor(const ReadCommand (&table)[N], uchar code) {
-    for (const ReadCommand &row : table)
-        if (row.code == code)
-            return row;
-    return table[0];
+// The row of a command code: a code the table lacks does not compile, so no command can fall
+// back to another command's row.
+template <const auto &Table, uchar Code> constexpr const auto &rowFor() {
+    constexpr size_t index = rowIndex(Table, Code);
+    static_assert(index < std::size(Table), "the command table has no row for this code");
+    return Table[index];
 }

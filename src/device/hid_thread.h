@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <atomic>
+#include <deque>
 #include <memory>
 
 class DeviceOwner;
@@ -66,6 +67,25 @@ public:
     bool ackFlag() const { return m_ack.load(std::memory_order_acquire); }
     // Blocks until no write task of this object is running any more.
     void waitForTransfers() const;
+
+    // ---- transfer results. Every command keeps how its transfer ended, so a caller that
+    // must tell the user (r8ctl) can look after the write task is over; the window ignores
+    // them. Take nextTransferSerial() before the commands, waitForTransfers() after them,
+    // then transferResultsSince(serial). Only the last kKeptResults are kept.
+    enum class TransferOutcome : uchar {
+        Done,   // the transfer ran to its end
+        Failed, // refused, or the device did not take or give a report
+        Busy,   // the layer stayed busy; nothing was sent
+    };
+    struct TransferResult {
+        quint64 serial;
+        uchar code; // the command code of the frame
+        TransferOutcome outcome;
+    };
+    static constexpr int kKeptResults = 256;
+    quint64 nextTransferSerial() const { return m_nextSerial.load(std::memory_order_acquire); }
+    // Results of the transfers numbered `serial` or later that have ended, in serial order.
+    QList<TransferResult> transferResultsSince(quint64 serial) const;
 
     // ---- supervision
     void startWatch(int index);
@@ -151,7 +171,9 @@ private:
     HidDevice *sendRequest(int index);
     // Payload bytes per data report of the entry at `index`; 0 when no data phase can run.
     int dataReportLength(int index, int dataLength) const;
-    void runSendTask(int dataLength, bool waitAck);
+    void runSendTask(int dataLength, bool waitAck, quint64 serial, uchar code);
+    quint64 startTransfer() { return m_nextSerial.fetch_add(1, std::memory_order_acq_rel); }
+    void keepResult(quint64 serial, uchar code, TransferOutcome outcome);
     void deviceWatch(int index);
     void refuseUnknownDevice();
 
@@ -170,5 +192,8 @@ private:
     std::atomic<bool> m_watchRunning{false};
     std::atomic<bool> m_ack{true};
     std::atomic<int> m_sendTasks{0};
+    std::atomic<quint64> m_nextSerial{0};
+    mutable QMutex m_resultMutex;
+    std::deque<TransferResult> m_results;
     QFuture<void> m_watchFuture;
 };

@@ -105,7 +105,7 @@ void Hid_Thread::chkDeviceIsEnCode() {
     // The same as hid_00H_GetSecrecyCode, but it must know whether the read worked: a failed
     // read yields zeros, which would pass against an all-zero challenge.
     const bool answered =
-        runRead(rowFor(MouseCommands::kRead, 0x00), {answer[0], answer[1], answer[2], answer[3]},
+        runRead(rowFor<MouseCommands::kRead, 0x00>(), {answer[0], answer[1], answer[2], answer[3]},
                 {&answer[0], &answer[1], &answer[2], &answer[3]}) == ReadOutcome::Done;
     if (answered && std::equal(answer, answer + 4, challenge)) {
         qDebug("Device Connect");

@@ -1,5 +1,7 @@
 #include "dpi_table.h"
 
+#include "mouse_tables.h"
+
 namespace {
 
 struct Sensor {
@@ -9,73 +11,28 @@ struct Sensor {
     QList<int> starting;
 };
 
+QList<int> ints(const QJsonValue &list) {
+    QList<int> out;
+    for (const QJsonValue &v : list.toArray())
+        out.append(v.toInt());
+    return out;
+}
+
 const QList<Sensor> &sensors() {
-    static const QList<Sensor> rows = {
-        {"ANDS3050",
-         {0, 250, 500, 750, 1000, 1250, 1500, 1750, 2000, 2500, 3000, 3500, 4000},
-         {{250, 0x01},
-          {500, 0x02},
-          {750, 0x03},
-          {1000, 0x04},
-          {1250, 0x05},
-          {1500, 0x06},
-          {1750, 0x07},
-          {2000, 0x08},
-          {2500, 0x45},
-          {3000, 0x46},
-          {3500, 0x47},
-          {4000, 0x48}},
-         {500, 1000, 1500, 2000, 0, 0, 0, 0}},
-        {"ANDS3320",
-         {0, 500, 1000, 1750, 2000, 2500, 3000, 3500, 4000, 5000, 6000, 7000},
-         {{500, 0x02},
-          {1000, 0x04},
-          {1750, 0x07},
-          {2000, 0x08},
-          {2500, 0x0A},
-          {3000, 0x0C},
-          {3500, 0x0E},
-          {4000, 0x48},
-          {5000, 0x4A},
-          {6000, 0x4C},
-          {7000, 0x4E}},
-         {1000, 2500, 3500, 7000, 0, 0, 0, 0}},
-        {"ANDS5050",
-         {0, 250, 500, 750, 1000, 1250, 1500, 1750, 2000, 2500, 2750},
-         {{250, 0x02},
-          {500, 0x04},
-          {750, 0x06},
-          {1000, 0x08},
-          {1250, 0x0A},
-          {1500, 0x46},
-          {1750, 0x47},
-          {2000, 0x48},
-          {2500, 0x4A},
-          {2750, 0x4B}},
-         {500, 1000, 1500, 2500, 0, 0, 0, 0}},
-        {"ANDS3325",
-         {200, 400, 600, 800, 1000, 1200, 1400, 1600, 1800, 2000, 2400, 2800, 3200, 4000, 4800,
-          6000, 8000, 10000},
-         {{200, 1},
-          {400, 3},
-          {600, 5},
-          {800, 7},
-          {1000, 9},
-          {1200, 11},
-          {1400, 13},
-          {1600, 15},
-          {1800, 17},
-          {2000, 19},
-          {2400, 23},
-          {2800, 27},
-          {3200, 31},
-          {4000, 39},
-          {4800, 47},
-          {6000, 0x5D},
-          {8000, 0x67},
-          {10000, 0x71}},
-         {1000, 2000, 4000, 8000, 0, 0, 0, 0}},
-    };
+    static const QList<Sensor> rows = [] {
+        QList<Sensor> list;
+        for (const QJsonValue &v : MouseTables::data()[QLatin1String("sensors")].toArray()) {
+            const QJsonObject o = v.toObject();
+            Sensor s{MouseTables::keep(o[QLatin1String("name")].toString()),
+                     ints(o[QLatin1String("menu")]),
+                     {},
+                     ints(o[QLatin1String("start")])};
+            for (const QJsonValue &pair : o[QLatin1String("codes")].toArray())
+                s.codes.append({pair[0].toInt(), static_cast<unsigned char>(pair[1].toInt())});
+            list.append(s);
+        }
+        return list;
+    }();
     return rows;
 }
 

@@ -1,14 +1,31 @@
 #include "fixed_colors.h"
 
+#include "mouse_tables.h"
+
+#include <QStringList>
+
 namespace FixedColors {
 
 const QList<Colour> &palette() {
-    static const QList<Colour> colours = {
-        {"red", 255, 0, 0},       {"green", 0, 255, 0},    {"blue", 0, 0, 255},
-        {"magenta", 255, 0, 255}, {"cyan", 0, 255, 255},   {"yellow", 255, 255, 0},
-        {"white", 255, 255, 255}, {"orange", 255, 127, 0},
-    };
+    static const QList<Colour> colours = [] {
+        QList<Colour> list;
+        for (const QJsonValue &v : MouseTables::data()[QLatin1String("fixedColours")].toArray()) {
+            const QJsonArray rgb = v[QLatin1String("rgb")].toArray();
+            list.append({MouseTables::keep(v[QLatin1String("name")].toString()),
+                         static_cast<unsigned char>(rgb[0].toInt()),
+                         static_cast<unsigned char>(rgb[1].toInt()),
+                         static_cast<unsigned char>(rgb[2].toInt())});
+        }
+        return list;
+    }();
     return colours;
+}
+
+QString names() {
+    QStringList list;
+    for (const Colour &c : palette())
+        list.append(QLatin1String(c.name));
+    return list.join(QStringLiteral(", "));
 }
 
 } // namespace FixedColors

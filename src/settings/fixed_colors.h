@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 
 // The eight colours a logo LED without free RGB can show, by colour id. Profiles store
 // orange (id 7) as 8 in the stage id list; see storedId().
@@ -12,6 +13,8 @@ struct Colour {
 };
 
 const QList<Colour> &palette(); // index = colour id 0..7
+// "red, green, ..." in id order.
+QString names();
 
 constexpr int kOrange = 7;
 constexpr int kStoredOrange = 8;

@@ -1,5 +1,7 @@
 #include "lighting_table.h"
 
+#include "mouse_tables.h"
+
 #include <cmath>
 
 namespace {
@@ -9,28 +11,28 @@ int nearest(double x) {
     return int(std::floor(x + 0.5));
 }
 
-struct SpeedRow {
-    int code;
-    int base;
-    int span; // base + nearest((7 - s) * span / 7)
-};
-
-const SpeedRow kSpeedRows[] = {
-    {3, 1, 9}, {4, 1, 9}, {5, 1, 9}, {8, 10, 10}, {9, 5, 10}, {10, 20, 10},
-};
+// byte = base + nearest((7 - s) * span / 7), per effect code.
+QJsonArray speedRange(int effectCode) {
+    return MouseTables::data()[QLatin1String("speedRanges")][QString::number(effectCode)].toArray();
+}
 
 } // namespace
 
 namespace LightingTable {
 
 const QList<Effect> &effects() {
-    static const QList<Effect> rows = {
-        {1, "STATIC", false, true, true},         {2, "TWINKLING", false, true, false},
-        {3, "BREATHING", true, false, true},      {4, "NEON", true, false, false},
-        {5, "WAVE", true, true, false},           {6, "GLIDING", false, false, false},
-        {7, "FINGER MOVING", false, true, false}, {8, "VERTICAL FLIPPING", true, true, false},
-        {9, "YO-YO", true, true, true},           {10, "SPOTLIGHT", true, true, true},
-    };
+    static const QList<Effect> rows = [] {
+        QList<Effect> list;
+        int code = 1;
+        for (const QJsonValue &v : MouseTables::data()[QLatin1String("effects")].toArray()) {
+            const QJsonObject o = v.toObject();
+            list.append({code++, MouseTables::keep(o[QLatin1String("text")].toString()),
+                         o[QLatin1String("speed")].toBool(),
+                         o[QLatin1String("brightness")].toBool(),
+                         o[QLatin1String("palette")].toBool()});
+        }
+        return list;
+    }();
     return rows;
 }
 
@@ -44,11 +46,20 @@ unsigned char brightnessByte(int position) {
 }
 
 unsigned char speedByte(int effectCode, int position) {
-    for (const SpeedRow &row : kSpeedRows) {
-        if (row.code == effectCode)
-            return static_cast<unsigned char>(row.base + nearest((7 - position) * row.span / 7.0));
-    }
-    return 0;
+    const QJsonArray range = speedRange(effectCode);
+    if (range.size() != 2)
+        return 0;
+    const int base = range[0].toInt(), span = range[1].toInt();
+    return static_cast<unsigned char>(base + nearest((7 - position) * span / 7.0));
+}
+
+Bytes commandBytes(bool on, int position, int brightness, int speed) {
+    if (!on)
+        return {0, 0, 0};
+    const Effect *e = effect(qBound(0, position, int(effects().size()) - 1) + 1);
+    return {static_cast<unsigned char>(e->code),
+            e->brightness ? brightnessByte(qMin(brightness, kPositions - 1)) : uchar(0),
+            e->speed ? speedByte(e->code, qBound(0, speed, kPositions - 1)) : uchar(0)};
 }
 
 } // namespace LightingTable

@@ -30,4 +30,13 @@ unsigned char brightnessByte(int position);
 // 10: 20..30; 0 for effects without a speed control.
 unsigned char speedByte(int effectCode, int position);
 
+// What 0DH sends for the lighting page's choice: the light off sends 0 0 0; an effect its
+// code (position + 1, positions outside 0..9 clamped) with the bytes of the controls it has.
+struct Bytes {
+    unsigned char effect;
+    unsigned char brightness;
+    unsigned char speed;
+};
+Bytes commandBytes(bool on, int position, int brightness, int speed);
+
 } // namespace LightingTable

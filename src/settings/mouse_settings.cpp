@@ -3,6 +3,7 @@
 #include "byte_lists.h"
 #include "device_link.h"
 #include "dialogs.h"
+#include "fixed_colors.h"
 #include "hid_thread.h"
 #include "profile_store.h"
 
@@ -16,9 +17,6 @@ QString colourKey(unsigned char type) {
     return QStringLiteral("color_R8/type%1").arg(type);
 }
 
-// The lighting page writes the orange id as 8; the device and the pages count it as 7.
-constexpr unsigned kStoredOrange = 8;
-constexpr unsigned kOrange = 7;
 constexpr unsigned char kStageOff = 0x80;
 constexpr unsigned char kMaxStages = 8;
 } // namespace
@@ -82,8 +80,9 @@ QVariantList MouseSettings::stageColors(unsigned char type) const {
     QVariantList colours = toUIntList(settingsList(m_store.read(colourKey(type))));
     if (type == 2) {
         for (QVariant &id : colours) {
-            if (id.toUInt() == kStoredOrange)
-                id = kOrange;
+            // Profiles store orange as 8; the device and the pages count it as 7.
+            if (id.toInt() == FixedColors::kStoredOrange)
+                id = unsigned(FixedColors::kOrange);
         }
     }
     return colours;

@@ -47,11 +47,13 @@ public:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("DISPLAY", QString::fromLatin1(m_display));
         m_wm.setProcessEnvironment(env);
+        int starts = 0;
         // Ready once the manager announces itself on the root window. A manager that
         // ended before that (seen now and then on a server just started) is started again.
         while (!deadline.hasExpired() && !rootHas("_NET_SUPPORTING_WM_CHECK")) {
             if (m_wm.state() == QProcess::NotRunning) {
-                m_wmErrors += m_wm.readAllStandardError();
+                if (starts++ > 0)
+                    m_wmErrors += m_wm.readAllStandardError();
                 m_wm.start("evilwm", {"-fn", "fixed"}); // its default font is not always there
             }
             m_wm.waitForFinished(20);

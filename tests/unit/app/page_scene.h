@@ -69,9 +69,6 @@ protected:
         }
         prepareFolder();
 
-        DeviceFlags::connected = false;
-        DeviceFlags::demo = false;
-        DeviceFlags::languageCheck = true;
         seams.dialogs = &dialogs;
         seams.soundPlayers = FakeSoundPlayer::factory(&soundLog, &players);
         seams.hidBackend = &bus;
@@ -229,6 +226,7 @@ protected:
         folder.write("modules/macro/" + name + ".bin", text);
     }
 
+    DeviceStateGuard deviceState{DeviceStateGuard::Fresh}; // first: restored last
     ProgramFolder folder;
     FakeDialogs dialogs;
     QStringList soundLog;

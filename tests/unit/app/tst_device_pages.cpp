@@ -66,9 +66,6 @@ protected:
         folder.write("modules/setting/apConfig.bin", config(colorMaxStage));
         folder.write("modules/setting/pD.bin", shippedDefaults());
         copySkin(folder);
-        DeviceFlags::connected = false;
-        DeviceFlags::demo = false;
-        DeviceFlags::languageCheck = true;
         bus = std::make_unique<EmulatedBus>(options);
         seams.dialogs = &dialogs;
         seams.soundPlayers = FakeSoundPlayer::factory(&soundLog, &players);
@@ -216,6 +213,7 @@ protected:
         ASSERT_EQ(box->property("isSelect").toBool(), on);
     }
 
+    DeviceStateGuard deviceState{DeviceStateGuard::Fresh}; // first: restored last
     ProgramFolder folder;
     FakeDialogs dialogs;
     QStringList soundLog;

@@ -54,10 +54,9 @@ protected:
             folder.write("modules/setting/apConfig.bin", apConfig);
         seams.dialogs = &dialogs;
         seams.soundPlayers = FakeSoundPlayer::factory(&soundLog, &players);
-        DeviceFlags::connected = false;
-        DeviceFlags::demo = false;
     }
 
+    DeviceStateGuard deviceState{DeviceStateGuard::Fresh}; // first: restored last
     ProgramFolder folder;
     FakeDialogs dialogs;
     QStringList soundLog;

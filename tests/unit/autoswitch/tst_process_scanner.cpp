@@ -80,3 +80,46 @@ TEST(ProcessScanner, ReadsAYoungProcessAgainAndNoticesAReusedNumber) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(ProcessScanner, AnIdleScanListsNothingButSeesNewProcessesAndTheEndOfWatchedOnes) {
+    ProgramFolder proc;
+    QProcess game; // a real process, so that the scanner's check of its end is real
+    game.start("sleep", {"60"});
+    ASSERT_TRUE(game.waitForStarted());
+    const QString gamePid = QString::number(game.processId());
+    proc.write("loadavg", "0.00 0.01 0.05 1/50 1000\n");
+    proc.write("1/comm", "init\n");
+    proc.write(gamePid + "/comm", "game\n");
+    ProcessScanner scanner(QFile::encodeName(proc.path()));
+    scanner.setInterest([](const QString &name) { return name == "game"; });
+    EXPECT_TRUE(scanner.scan());
+    EXPECT_TRUE(scanner.listedLastScan());
+    for (int i = 0; i < ProcessScanner::kYoungScans; ++i)
+        scanner.scan();
+    EXPECT_FALSE(scanner.scan());
+    EXPECT_FALSE(scanner.listedLastScan()); // no new process number, nothing young
+
+    // A process of no interest ends: not worth listing the folder for.
+    QDir(proc.file("1")).removeRecursively();
+    EXPECT_FALSE(scanner.scan());
+    EXPECT_FALSE(scanner.listedLastScan());
+
+    // The watched program ends: seen at once.
+    game.kill();
+    game.waitForFinished();
+    QDir(proc.file(gamePid)).removeRecursively();
+    EXPECT_TRUE(scanner.scan());
+    EXPECT_TRUE(scanner.names().isEmpty()) << scanner.names().join(' ').toStdString();
+
+    // A new process number: the folder is listed.
+    proc.write("2000/comm", "editor\n");
+    scanner.scan(); // the same last number still: not listed
+    EXPECT_FALSE(scanner.listedLastScan());
+    proc.write("loadavg", "0.00 0.01 0.05 1/51 2000\n");
+    EXPECT_TRUE(scanner.scan());
+    EXPECT_EQ(scanner.names(), QStringList{"editor"});
+}
+
+} // namespace

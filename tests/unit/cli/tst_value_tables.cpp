@@ -1,12 +1,8 @@
-// The value tables the pages keep in JavaScript, as the command-line tool holds them.
+// The mouse's value tables as the C++ side reads them from the pages' mouse_tables.js.
 #include "dpi_table.h"
 #include "key_functions.h"
 #include "lighting_table.h"
 
-#include <QDir>
-
-#include <QFile>
-#include <QRegularExpression>
 #include <cmath>
 
 #include <gtest/gtest.h>
@@ -47,48 +43,6 @@ TEST(DpiTable, EveryMenuValueHasACodeAndOnlyZeroIsOff) {
     EXPECT_TRUE(DpiTable::menu(4).isEmpty());
 }
 
-TEST(DpiTable, AgreesWithTheSensorPagesJavaScriptWhereThereIsOne) {
-    // A js library of the sensor page ("dpi" or "sensor" in its name) that spells out the
-    // code table as "value: code" pairs, one block per sensor type, must say what this
-    // table says.
-    const QDir js(qEnvironmentVariable("R8_SOURCE_DIR") + "/resources/modules/qml/js");
-    static const QRegularExpression pair("\\b(\\d{3,5})\\s*:\\s*(0x[0-9A-Fa-f]{2}|\\d{1,3})\\b");
-    int compared = 0;
-    for (const QString &name :
-         js.entryList({"*dpi*.js", "*sensor*.js", "*Dpi*.js", "*Sensor*.js"})) {
-        QFile f(js.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        const QString text = QString::fromUtf8(f.readAll());
-        if (!text.contains("0x45") || !text.contains("0x71"))
-            continue; // no code table in it
-        // One block per sensor type, in order: split where a table starts again at its
-        // lowest value.
-        QList<QList<DpiTable::Entry>> blocks;
-        auto it = pair.globalMatch(text);
-        int last = 1 << 30;
-        while (it.hasNext()) {
-            const auto m = it.next();
-            const int dpi = m.captured(1).toInt();
-            const int code = m.captured(2).toInt(nullptr, 0);
-            if (dpi < last)
-                blocks.append(QList<DpiTable::Entry>());
-            blocks.last().append(DpiTable::Entry{dpi, static_cast<unsigned char>(code)});
-            last = dpi;
-        }
-        ASSERT_EQ(blocks.size(), DpiTable::kSensorTypes) << name.toStdString();
-        for (int type = 0; type < DpiTable::kSensorTypes; ++type) {
-            ASSERT_EQ(blocks[type].size(), DpiTable::codes(type).size()) << type;
-            for (int i = 0; i < blocks[type].size(); ++i) {
-                EXPECT_EQ(blocks[type][i].dpi, DpiTable::codes(type)[i].dpi);
-                EXPECT_EQ(blocks[type][i].code, DpiTable::codes(type)[i].code);
-                ++compared;
-            }
-        }
-    }
-    if (compared == 0)
-        GTEST_SKIP() << "no DPI code table in the QML js libraries yet";
-}
-
 TEST(LightingTable, SpeedBytesPerEffectAndPosition) {
     // Rows: position 0..7; columns: effects 3 (and 4, 5), 8, 9, 10.
     const int expected[8][4] = {{10, 20, 15, 30}, {9, 19, 14, 29}, {7, 17, 12, 27}, {6, 16, 11, 26},
@@ -102,41 +56,6 @@ TEST(LightingTable, SpeedBytesPerEffectAndPosition) {
         // Effects without a speed control get 0.
         EXPECT_EQ(LightingTable::speedByte(1, s), 0);
     }
-}
-
-TEST(LightingTable, AgreesWithTheLightingPagesJavaScript) {
-    QFile f(qEnvironmentVariable("R8_SOURCE_DIR") + "/resources/modules/qml/js/lighting.js");
-    if (!f.open(QIODevice::ReadOnly))
-        GTEST_SKIP() << "no lighting.js";
-    const QString text = QString::fromUtf8(f.readAll());
-    // { text: "STATIC", string: 13, speed: false, brightness: true, palette: true }
-    static const QRegularExpression row(
-        "text:\\s*\"([^\"]+)\"[^}]*speed:\\s*(true|false),\\s*brightness:\\s*(true|false),"
-        "\\s*palette:\\s*(true|false)");
-    int position = 0;
-    for (auto it = row.globalMatch(text); it.hasNext(); ++position) {
-        const auto m = it.next();
-        const LightingTable::Effect *e = LightingTable::effect(position + 1);
-        ASSERT_NE(e, nullptr) << position;
-        EXPECT_EQ(m.captured(1), QLatin1String(e->name));
-        EXPECT_EQ(m.captured(2) == "true", e->speed) << e->name;
-        EXPECT_EQ(m.captured(3) == "true", e->brightness) << e->name;
-        EXPECT_EQ(m.captured(4) == "true", e->palette) << e->name;
-    }
-    EXPECT_EQ(position, 10);
-    // var speedRange = { 3: [1, 9], ... }: byte = base + round((7 - s) * span / 7)
-    static const QRegularExpression range("(\\d+):\\s*\\[(\\d+),\\s*(\\d+)\\]");
-    int ranges = 0;
-    for (auto it = range.globalMatch(text); it.hasNext(); ++ranges) {
-        const auto m = it.next();
-        const int code = m.captured(1).toInt(), base = m.captured(2).toInt(),
-                  span = m.captured(3).toInt();
-        for (int s = 0; s < 8; ++s)
-            EXPECT_EQ(LightingTable::speedByte(code, s),
-                      base + int(std::floor((7 - s) * span / 7.0 + 0.5)))
-                << code << " " << s;
-    }
-    EXPECT_EQ(ranges, 6);
 }
 
 TEST(LightingTable, BrightnessBytesAndControls) {
@@ -165,33 +84,6 @@ TEST(KeyFunctions, RecordsInTheirStoredByteOrder) {
     EXPECT_EQ(KeyFunctions::mouseFunctions()[5].record, (R{0x0A, 0xF0, 0x21, 0x03}));
     EXPECT_TRUE(KeyFunctions::isLeftButton(KeyFunctions::mouseFunctions()[0].record));
     EXPECT_EQ(KeyFunctions::mediaKeys().size(), 18);
-}
-
-TEST(KeyFunctions, AgreeWithTheKeyAssignmentPagesJavaScript) {
-    QFile f(qEnvironmentVariable("R8_SOURCE_DIR") + "/resources/modules/qml/js/keyrecord.js");
-    if (!f.open(QIODevice::ReadOnly))
-        GTEST_SKIP() << "no keyrecord.js";
-    const QString text = QString::fromUtf8(f.readAll());
-    const auto number = [](const QString &t) { return t.trimmed().toInt(nullptr, 0); };
-
-    // mouseItems: { text: 51, record: [0x01, 0, 0xF0, 0] }, ... in list order
-    static const QRegularExpression record("record:\\s*\\[([^\\]]+)\\]");
-    int i = 0;
-    for (auto it = record.globalMatch(text); it.hasNext(); ++i) {
-        const QStringList bytes = it.next().captured(1).split(',');
-        ASSERT_LT(i, KeyFunctions::mouseFunctions().size());
-        ASSERT_EQ(bytes.size(), 4);
-        for (int k = 0; k < 4; ++k)
-            EXPECT_EQ(number(bytes[k]), KeyFunctions::mouseFunctions()[i].record[size_t(k)])
-                << KeyFunctions::mouseFunctions()[i].name;
-    }
-    EXPECT_EQ(i, KeyFunctions::mouseFunctions().size());
-
-    static const QRegularExpression media("mediaUsages\\s*=\\s*\\[([^\\]]+)\\]");
-    const QStringList usages = media.match(text).captured(1).split(',');
-    ASSERT_EQ(usages.size(), KeyFunctions::mediaKeys().size());
-    for (int k = 0; k < usages.size(); ++k)
-        EXPECT_EQ(number(usages[k]), KeyFunctions::mediaKeys()[k].usage) << k;
 }
 
 } // namespace

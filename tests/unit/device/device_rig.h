@@ -42,13 +42,6 @@ inline void useSecrecyCode(const QString &code) {
         SecrecyCode[k + 1] = k < bytes.size() ? uchar(bytes[k]) : uchar(0);
 }
 
-inline void resetDeviceFlags(bool encryption) {
-    DeviceFlags::connected = false;
-    DeviceFlags::demo = false;
-    DeviceFlags::encryption = encryption;
-    DeviceFlags::languageCheck = true;
-}
-
 inline EmulatorOptions optionsWith(bool cipher, bool keyboard = false) {
     EmulatorOptions o;
     o.cipher = cipher;
@@ -58,13 +51,13 @@ inline EmulatorOptions optionsWith(bool cipher, bool keyboard = false) {
 }
 
 struct DeviceRig {
+    DeviceStateGuard deviceState; // first: restored after the device is gone
     EmulatedBus bus;
     Hid_Thread hid;
 
     explicit DeviceRig(const EmulatorOptions &options = EmulatorOptions(),
                        bool keyboardCurrent = false)
-        : bus(options), hid(&bus) {
-        resetDeviceFlags(options.cipher);
+        : deviceState(DeviceStateGuard::Fresh, options.cipher), bus(options), hid(&bus) {
         useSecrecyCode(keyboardCurrent ? options.keyboardCode : options.mouseCode);
         hid.updateDeviceList(tableRecords(keyboardCurrent));
     }

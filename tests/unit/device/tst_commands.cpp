@@ -353,7 +353,6 @@ TEST_P(ReadPresets, AFailedReadYieldsItsPreset) {
             EXPECT_TRUE(rig.bus.wireLog().records().isEmpty()) << "refused before any report";
         }
     }
-    resetDeviceFlags(true);
 }
 
 std::string failureName(const ::testing::TestParamInfo<Failure> &info) {
@@ -398,6 +397,38 @@ TEST(BadReplies, GarbageIsTakenAsItComes) {
     const auto inputs = rig.wire(WireRecord::Input);
     ASSERT_EQ(inputs.size(), 2u);
     EXPECT_EQ(bytesOf(block.data(), 64), inputs[0].bytes + inputs[1].bytes);
+}
+
+// Each command keeps how its transfer ended for the caller, set commands once their write
+// task is over; the window never looks, r8ctl does.
+TEST(TransferResults, EachCommandKeepsHowItsTransferEnded) {
+    DeviceRig rig(optionsWith(true));
+    const quint64 first = rig.hid.nextTransferSerial();
+    uchar codes[8] = {0x02, 0x04, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80};
+    rig.hid.hid_11H_SetDPISet(8, codes);
+    uchar rate = 0;
+    rig.hid.hid_81H_GetReportRate(rate);
+    rig.bus.unplug(EmulatedBus::Mouse);
+    rig.hid.hid_01H_SetReportRate(2);
+    rig.hid.hid_81H_GetReportRate(rate);
+    rig.settle();
+
+    using Outcome = Hid_Thread::TransferOutcome;
+    const QList<Hid_Thread::TransferResult> results = rig.hid.transferResultsSince(first);
+    ASSERT_EQ(results.size(), 4);
+    const struct {
+        uchar code;
+        Outcome outcome;
+    } expected[] = {{0x11, Outcome::Done},
+                    {0x81, Outcome::Done},
+                    {0x01, Outcome::Failed},
+                    {0x81, Outcome::Failed}};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(results[i].serial, first + quint64(i));
+        EXPECT_EQ(results[i].code, expected[i].code) << i;
+        EXPECT_EQ(results[i].outcome, expected[i].outcome) << i;
+    }
+    EXPECT_TRUE(rig.hid.transferResultsSince(rig.hid.nextTransferSerial()).isEmpty());
 }
 
 } // namespace

@@ -32,6 +32,7 @@ public:
 };
 
 struct DeviceStartup : ::testing::Test {
+    DeviceStateGuard deviceState{DeviceStateGuard::Fresh};
     ProgramFolder folder;
     FakeDialogs dialogs;
     AppSeams seams;
@@ -43,8 +44,6 @@ struct DeviceStartup : ::testing::Test {
         folder.write("modules/setting/apConfig.bin", config);
         seams.dialogs = &dialogs;
         seams.soundPlayers = FakeSoundPlayer::factory(&soundLog, &players);
-        resetDeviceFlags(false);
-        std::fill(SecrecyCode, SecrecyCode + 8, uchar(0));
     }
 };
 

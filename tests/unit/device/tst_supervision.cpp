@@ -40,7 +40,8 @@ struct Handshake : ::testing::Test {
     void attach(DeviceRig &rig, AppConfig &config) {
         rig.hid.setOwnerWindow(&owner);
         rig.hid.setAppConfig(config.settings.get());
-        std::fill(SecrecyCode, SecrecyCode + 8, uchar(0));
+        const uchar none[8] = {};
+        storeSecrecyCode(none);
     }
     QStringList challenges(DeviceRig &rig) {
         QStringList found;
@@ -189,7 +190,7 @@ TEST(DeviceCheck, FindsTheMouseThroughTheBuiltInTableAndShakesHands) {
     options.keyboard = true;
     EmulatedBus bus(options);
     Hid_Thread hid(&bus);
-    resetDeviceFlags(false);
+    DeviceStateGuard deviceState(DeviceStateGuard::Fresh);
     AppConfig config("[common]\nsCode1=R8v0s1\nproduct_name=R8 Keyboard, R8\n");
     hid.setAppConfig(config.settings.get());
     QSettings table(":/DevInfo.ini", QSettings::IniFormat);
@@ -239,8 +240,7 @@ struct Watch : ::testing::Test {
 };
 
 TEST_F(Watch, SwitchingDevicesStartsAWatchThatEndsAtOnceOnAnEntryWithoutPaths) {
-    DeviceRig rig;
-    resetDeviceFlags(false);
+    DeviceRig rig(optionsWith(false));
     rig.hid.swichCurDevice(1);
     EXPECT_FALSE(rig.hid.isWatchRunning());
     rig.hid.swichCurDevice(0);

@@ -89,7 +89,6 @@ TEST(Transport, RefusalsSendNothingAndGiveTheIdleFlagBack) {
         EXPECT_TRUE(log.lines().isEmpty());
         EXPECT_TRUE(rig.bus.wireLog().records().isEmpty());
     }
-    resetDeviceFlags(true);
 }
 
 TEST(Transport, ADataPhaseThatNeverComesFailsInsteadOfHanging) {

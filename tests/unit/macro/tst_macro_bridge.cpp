@@ -97,9 +97,7 @@ namespace {
 TEST_F(MacroBridge, BoundMacrosReachTheVirtualMouse) {
     folder.write("modules/setting/apConfig.bin",
                  "[common]\nname=R8 Macro Test\nproduct_name=R8 Keyboard, R8\nsCode1=R8v0s1\n");
-    DeviceFlags::connected = false;
-    DeviceFlags::demo = false;
-    DeviceFlags::languageCheck = true;
+    DeviceStateGuard deviceState(DeviceStateGuard::Fresh);
     EmulatedBus bus;
     seams.hidBackend = &bus;
     Widget window(seams);

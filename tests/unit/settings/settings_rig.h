@@ -38,9 +38,6 @@ public:
         folder.write("apConfig.bin", QByteArray("[common]\nsCode0=") +
                                          options.keyboardCode.toLatin1() +
                                          "\nsCode1=" + options.mouseCode.toLatin1() + "\n");
-        DeviceFlags::connected = false;
-        DeviceFlags::demo = false;
-        DeviceFlags::languageCheck = true;
         QSettings deviceTable(folder.file("DevInfo.ini"), QSettings::IniFormat);
         QSettings apConfig(folder.file("apConfig.bin"), QSettings::IniFormat);
         hid->setAppConfig(&apConfig);
@@ -89,6 +86,7 @@ public:
         bus->wireLog().clear();
     }
 
+    DeviceStateGuard deviceState{DeviceStateGuard::Fresh}; // first: restored last
     ProgramFolder folder;
     std::unique_ptr<EmulatedBus> bus;
     std::unique_ptr<Hid_Thread> hid;

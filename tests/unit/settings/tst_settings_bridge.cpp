@@ -31,9 +31,6 @@ protected:
         QFile shipped(qEnvironmentVariable("R8_SOURCE_DIR") + "/data/modules/setting/pD.bin");
         EXPECT_TRUE(shipped.open(QIODevice::ReadOnly));
         folder.write("modules/setting/pD.bin", shipped.readAll());
-        DeviceFlags::connected = false;
-        DeviceFlags::demo = false;
-        DeviceFlags::languageCheck = true;
         seams.dialogs = &dialogs;
         seams.soundPlayers = FakeSoundPlayer::factory(&soundLog, &players);
         seams.hidBackend = &bus;
@@ -57,6 +54,7 @@ protected:
         return result;
     }
 
+    DeviceStateGuard deviceState{DeviceStateGuard::Fresh}; // first: restored last
     ProgramFolder folder;
     FakeDialogs dialogs;
     QStringList soundLog;

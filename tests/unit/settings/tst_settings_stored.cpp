@@ -44,7 +44,7 @@ struct Operations {
 
 class Stored : public ::testing::Test {
 protected:
-    Stored() { DeviceFlags::encryption = false; }
+    DeviceStateGuard deviceState{DeviceStateGuard::Fresh};
 
     // The device layer reads its current index as the device type; no device is plugged.
     void useKeyboard() { hid.swichCurDevice(0); }

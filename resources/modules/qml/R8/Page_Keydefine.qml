@@ -6,7 +6,7 @@ import "../js/keyrecord.js" as KeyRecord
 // ALL SAVE sends the whole matrix.
 Image {
     id: root
-    property var mapping_for_keyId: [0, 1, 2, 3, 4, 5, 6, 14, 15]
+    property var mapping_for_keyId: KeyRecord.builtInKeyIds.slice()
     property int playMode: 0
     property alias model: _model
     property alias keySelector: _menu_matrix
@@ -59,9 +59,7 @@ Image {
         var defaults = KeyRecord.toNumbers(ui_View.loadDefaultProfile(0))
         if (defaults.length >= 64)
             _model.keyCode_Default = defaults.slice(0, 64)
-        var ids = KeyRecord.layoutKeyIds(mainItem_R8._ProductLayoutStringList)
-        if (ids.length > 0)
-            mapping_for_keyId = ids
+        mapping_for_keyId = KeyRecord.selectorKeyIds(mainItem_R8._ProductLayoutStringList)
     }
 
     function translateStrings() {

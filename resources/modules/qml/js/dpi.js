@@ -1,40 +1,19 @@
 .pragma library
 .import "keynames.js" as KeyNames
+.import "mouse_tables.js" as MouseTables
 // DPI stages, polling rate and indicator colours of the sensor page.
 
-var kStages = 8
-var kStageOff = 0x80
+var kStages = MouseTables.tables.stages
+var kStageOff = MouseTables.tables.stageOff
 
 // Per sensor type: the value menu in order, the values shown before the profile is read and
 // the DPI value -> DPI code table. Unknown sensor types have an empty menu and every stage off.
-var sensors = [
-    {
-        menu: [0, 250, 500, 750, 1000, 1250, 1500, 1750, 2000, 2500, 3000, 3500, 4000],
-        start: [500, 1000, 1500, 2000, 0, 0, 0, 0],
-        codes: { 250: 0x01, 500: 0x02, 750: 0x03, 1000: 0x04, 1250: 0x05, 1500: 0x06,
-                 1750: 0x07, 2000: 0x08, 2500: 0x45, 3000: 0x46, 3500: 0x47, 4000: 0x48 }
-    },
-    {
-        menu: [0, 500, 1000, 1750, 2000, 2500, 3000, 3500, 4000, 5000, 6000, 7000],
-        start: [1000, 2500, 3500, 7000, 0, 0, 0, 0],
-        codes: { 500: 0x02, 1000: 0x04, 1750: 0x07, 2000: 0x08, 2500: 0x0A, 3000: 0x0C,
-                 3500: 0x0E, 4000: 0x48, 5000: 0x4A, 6000: 0x4C, 7000: 0x4E }
-    },
-    {
-        menu: [0, 250, 500, 750, 1000, 1250, 1500, 1750, 2000, 2500, 2750],
-        start: [500, 1000, 1500, 2500, 0, 0, 0, 0],
-        codes: { 250: 0x02, 500: 0x04, 750: 0x06, 1000: 0x08, 1250: 0x0A, 1500: 0x46,
-                 1750: 0x47, 2000: 0x48, 2500: 0x4A, 2750: 0x4B }
-    },
-    {
-        menu: [200, 400, 600, 800, 1000, 1200, 1400, 1600, 1800, 2000, 2400, 2800, 3200, 4000,
-               4800, 6000, 8000, 10000],
-        start: [1000, 2000, 4000, 8000, 0, 0, 0, 0],
-        codes: { 200: 1, 400: 3, 600: 5, 800: 7, 1000: 9, 1200: 11, 1400: 13, 1600: 15,
-                 1800: 17, 2000: 19, 2400: 23, 2800: 27, 3200: 31, 4000: 39, 4800: 47,
-                 6000: 0x5D, 8000: 0x67, 10000: 0x71 }
-    }
-]
+var sensors = MouseTables.tables.sensors.map(function (s) {
+    var codes = {}
+    for (var i = 0; i < s.codes.length; ++i)
+        codes[s.codes[i][0]] = s.codes[i][1]
+    return { menu: s.menu, start: s.start, codes: codes }
+})
 
 function sensor(type) {
     return type >= 0 && type < sensors.length ? sensors[type] : null
@@ -121,15 +100,14 @@ function stagePosition(stage) {
 }
 
 // The fixed colours of the logo LED and of the indicator's eight-colour mode, by colour id.
-var palette8 = [
-    [255, 0, 0], [0, 255, 0], [0, 0, 255], [255, 0, 255],
-    [0, 255, 255], [255, 255, 0], [255, 255, 255], [255, 127, 0]
-]
+var palette8 = MouseTables.tables.fixedColours.map(function (c) { return c.rgb })
 
 // The id list as a user's choice sends it: orange (7) goes out as 8.
 function colourIdsToSend(ids) {
     var out = []
-    for (var i = 0; i < ids.length; ++i)
-        out.push(number(ids[i]) === 7 ? 8 : number(ids[i]))
+    for (var i = 0; i < ids.length; ++i) {
+        var id = number(ids[i])
+        out.push(id === MouseTables.tables.orange ? MouseTables.tables.storedOrange : id)
+    }
     return out
 }

@@ -1,5 +1,6 @@
 .pragma library
 .import "keynames.js" as KeyNames
+.import "mouse_tables.js" as MouseTables
 
 // Key assignment records (type, parameter 1..3) as the key assignment page shows and builds
 // them. Records are plain arrays of four numbers.
@@ -17,29 +18,18 @@ var FN_LED = 6
 var functionTexts = [46, 47, 48, 49, 50, 93, 111]
 
 // MOUSE list: text index and the record the entry writes.
-var mouseItems = [
-    { text: 51, record: [0x01, 0, 0xF0, 0] },
-    { text: 52, record: [0x01, 0, 0xF1, 0] },
-    { text: 53, record: [0x01, 0, 0xF2, 0] },
-    { text: 54, record: [0x01, 0, 0xF3, 0] },
-    { text: 55, record: [0x01, 0, 0xF4, 0] },
-    { text: 94, record: [0x0A, 0xF0, 0x21, 3] },
-    { text: 115, record: [0x07, 0, 1, 0] },
-    { text: 116, record: [0x07, 0, 2, 0] },
-    { text: 95, record: [0x07, 0, 3, 0] },
-    { text: 109, record: [0x04, 0, 1, 0] },
-    { text: 110, record: [0x04, 0, 2, 0] }
-]
+var mouseItems = MouseTables.tables.mouseFunctions.map(function (m) {
+    return { text: m.string, record: m.record }
+})
 
 // MEDIA list: Consumer page usages; entry i is named by global string 56 + i.
-var mediaUsages = [0x00B5, 0x00B6, 0x00B7, 0x00CD, 0x00E2, 0x00E9, 0x00EA, 0x0183, 0x018A,
-                   0x0192, 0x0194, 0x0221, 0x0223, 0x0224, 0x0225, 0x0226, 0x0227, 0x022A]
-var mediaFirstText = 56
+var mediaUsages = MouseTables.tables.mediaKeys.map(function (m) { return m.usage })
+var mediaFirstText = MouseTables.tables.mediaFirstString
 
 // Fire-key mouse buttons: LEFT..FORWARD, codes F0..F4.
 var fireMouseTexts = [51, 52, 53, 54, 55]
 
-var modifierNames = ["L Ctrl", "L Shift", "L Alt", "L Win", "R Ctrl", "R Shift", "R Alt", "R Win"]
+var modifierNames = MouseTables.tables.modifiers
 
 // Language files older than the DPI +/- entries stop at 115 strings.
 var fallbackTexts = { 115: "DPI +", 116: "DPI -" }
@@ -163,6 +153,9 @@ function decode(r) {
     }
 }
 
+// The key selector's key IDs while no language file names them.
+var builtInKeyIds = MouseTables.tables.selectorKeys
+
 // Key IDs 0..15 that the product layout names, ascending.
 function layoutKeyIds(layoutStrings) {
     var ids = []
@@ -174,6 +167,12 @@ function layoutKeyIds(layoutStrings) {
             ids.push(id)
     }
     return ids
+}
+
+// The key selector's key IDs: those the product layout names, else the built-in ones.
+function selectorKeyIds(layoutStrings) {
+    var ids = layoutKeyIds(layoutStrings)
+    return ids.length > 0 ? ids : builtInKeyIds.slice()
 }
 
 // Asking is needed when the key is a left button and no other listed key is one.

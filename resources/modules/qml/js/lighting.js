@@ -1,19 +1,9 @@
 .pragma library
+.import "mouse_tables.js" as MouseTables
 // Lighting effects: which controls each effect uses and the bytes 0DH sends.
 
 // Effect list positions 0..9; the code sent is position + 1, 0 switches the light off.
-var effects = [
-    { text: "STATIC", string: 13, speed: false, brightness: true, palette: true },
-    { text: "TWINKLING", string: 88, speed: false, brightness: true, palette: false },
-    { text: "BREATHING", string: 14, speed: true, brightness: false, palette: true },
-    { text: "NEON", string: 20, speed: true, brightness: false, palette: false },
-    { text: "WAVE", string: 15, speed: true, brightness: true, palette: false },
-    { text: "GLIDING", string: 89, speed: false, brightness: false, palette: false },
-    { text: "FINGER MOVING", string: 90, speed: false, brightness: true, palette: false },
-    { text: "VERTICAL FLIPPING", string: 91, speed: true, brightness: true, palette: false },
-    { text: "YO-YO", string: 92, speed: true, brightness: true, palette: true },
-    { text: "SPOTLIGHT", string: 24, speed: true, brightness: true, palette: true }
-]
+var effects = MouseTables.tables.effects
 
 function effect(position) {
     return effects[position] || effects[0]
@@ -32,7 +22,7 @@ function brightnessByte(position, enabled) {
 
 // Speed byte per effect code: [base, span]; the right end of the slider (7) is the fastest,
 // i.e. the smallest number.
-var speedRange = { 3: [1, 9], 4: [1, 9], 5: [1, 9], 8: [10, 10], 9: [5, 10], 10: [20, 10] }
+var speedRange = MouseTables.tables.speedRanges
 
 function speedByte(effectCode, position, enabled) {
     var r = speedRange[effectCode]
