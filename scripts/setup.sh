@@ -17,6 +17,8 @@ packages=(
     fonts-wqy-microhei      # the interface's 【 】 brackets; DejaVu lacks them
     imagemagick xdotool     # docs/screenshots.sh; the focus tests
     evilwm                  # a small EWMH window manager for the focus tests under Xvfb
+    # The package and its desktop files: cpack -G DEB (dpkg-shlibdeps, file), their checks.
+    dpkg-dev file desktop-file-utils appstream groff-base
 )
 
 missing=()

@@ -46,7 +46,7 @@ QVariant myQQuickView::deleteMacroIni(QVariant name) {
 }
 
 void myQQuickView::renameMacroIniFile(QVariant oldName, QVariant newName) {
-    MacroFiles().renameMacroIniFile(oldName.toString(), newName.toString());
+    macroLibrary(this).renameMacroIniFile(oldName.toString(), newName.toString());
 }
 
 void myQQuickView::loadMacroIniFromFile(QVariant name) {

@@ -1,3 +1,4 @@
+#include "data_folders.h"
 #include "emulated_bus.h"
 #include "emulator_command_line.h"
 #include "evdev_input_source.h"
@@ -7,6 +8,7 @@
 #include "myqquickview.h"
 #include "notice.h"
 #include "notice_channel.h"
+#include "program_info.h"
 #include "qt_dialogs.h"
 #include "qt_sound_player.h"
 #include "startup.h"
@@ -23,6 +25,8 @@
 #include <memory>
 
 int main(int argc, char *argv[]) {
+    if (const std::optional<int> answered = answerInfoOption(argc, argv))
+        return *answered;
     QApplication app(argc, argv);
 
     // The HID bus: the real one, or the virtual R8 with --emulate.
@@ -46,9 +50,12 @@ int main(int argc, char *argv[]) {
         bus = std::make_unique<HidapiBackend>();
     }
 
-    // Every relative path of the program ("./modules/...") is relative to its own folder.
-    const QString exe = QCoreApplication::applicationFilePath();
-    QDir::setCurrent(exe.left(exe.lastIndexOf(QLatin1Char('/'))));
+    // Every relative path of the program ("./modules/...") is relative to its data folder:
+    // its own folder, or the user's when installed.
+    const QString dataFolder = DataFolders::prepareForThisProgram("r8config");
+    if (dataFolder.isEmpty())
+        return 1;
+    QDir::setCurrent(dataFolder);
 
     QtDialogs dialogs;
     AppSeams seams;

@@ -3,6 +3,7 @@
 #include "app_seams.h"
 #include "key_assignment.h"
 #include "keyboard_settings.h"
+#include "language_check_notice.h"
 #include "mouse_settings.h"
 #include "pointer_settings.h"
 #include "profile_exchange.h"
@@ -163,6 +164,7 @@ private:
     QList<SoundPlayer *> m_players;
     AppConfig *m_appConfig = nullptr;
     QStringList m_messages;
+    LanguageCheckNotice m_languageNotice;
     // Profiles and the settings operations over them; they share the store.
     ProfileStore m_profileStore;
     ProfileExchange m_profileExchange{m_profileStore, m_seams.dialogs};

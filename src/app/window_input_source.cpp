@@ -9,6 +9,10 @@
 #include <QQuickWindow>
 #include <QWheelEvent>
 
+#include <linux/input-event-codes.h>
+
+#include <utility>
+
 namespace {
 
 // X11 and Wayland number keys as the Linux key code plus this.
@@ -72,6 +76,22 @@ void WindowInputSource::stop() {
     if (m_started && QCoreApplication::instance())
         QCoreApplication::instance()->removeEventFilter(this);
     m_started = false;
+    // Whatever observes next reports the releases of these keys itself.
+    m_held.clear();
+}
+
+void WindowInputSource::releaseHeldKeys() {
+    HeldModifiers held;
+    for (int key : {KEY_LEFTALT, KEY_RIGHTALT})
+        held.alt = held.alt || m_held.contains(key);
+    for (int key : {KEY_LEFTCTRL, KEY_RIGHTCTRL})
+        held.ctrl = held.ctrl || m_held.contains(key);
+    const QList<int> keys = std::exchange(m_held, {});
+    for (int key : keys) {
+        KeyboardHookEvent record;
+        if (keyboardHookEventFor(key, false, held, &record))
+            emit keyboardEvent(record);
+    }
 }
 
 bool WindowInputSource::eventFilter(QObject *watched, QEvent *event) {
@@ -90,12 +110,26 @@ bool WindowInputSource::eventFilter(QObject *watched, QEvent *event) {
         HeldModifiers held;
         held.alt = key->modifiers().testFlag(Qt::AltModifier);
         held.ctrl = key->modifiers().testFlag(Qt::ControlModifier);
+        const int linuxKey = int(key->nativeScanCode() - kNativeScanCodeOffset);
+        const bool isDown = type == QEvent::KeyPress;
         KeyboardHookEvent record;
-        if (keyboardHookEventFor(int(key->nativeScanCode() - kNativeScanCodeOffset),
-                                 type == QEvent::KeyPress, held, &record))
-            emit keyboardEvent(record);
+        if (!keyboardHookEventFor(linuxKey, isDown, held, &record))
+            break;
+        if (isDown && !m_held.contains(linuxKey))
+            m_held.append(linuxKey);
+        else if (!isDown)
+            m_held.removeAll(linuxKey);
+        emit keyboardEvent(record);
         break;
     }
+    case QEvent::ApplicationStateChange:
+        if (static_cast<QApplicationStateChangeEvent *>(event)->applicationState() !=
+            Qt::ApplicationActive)
+            releaseHeldKeys();
+        break;
+    case QEvent::ApplicationDeactivate:
+        releaseHeldKeys();
+        break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick: {

@@ -9,7 +9,7 @@ namespace {
 const char *const kGeneral = R"(usage: r8ctl [OPTIONS] COMMAND [ARGUMENTS]
 
 Configures the R8 mouse like the r8config window does, on the same profile, macro and
-language files beside the program.
+language files: ~/.local/share/r8config when installed, beside the program otherwise.
 
 Options (before the command):
   --emulate[=OPTIONS]  use the virtual R8 instead of a device (OPTIONS: %1)
@@ -19,6 +19,7 @@ Options (before the command):
   --yes, -y            answer questions with yes (reassigning the last left button)
   --verbose, -v        show the device layer's debug messages
   --help, -h           this text; "r8ctl COMMAND --help" explains a command
+  --version            print the version
 
 Commands:
 %2
@@ -72,8 +73,9 @@ Sets the report rate to 125, 250, 500 or 1000 Hz: stored in the current profile,
 "set" changes the DPI value of a stage (1..8; 0 switches it off where the sensor offers 0);
 the values each sensor type offers are those of the sensor page. All eight values are
 stored and sent as DPI codes. "stage" selects the current stage. "colors" sets the stage
-indicator colours: R,G,B, #RRGGBB or a colour name ({colours}); a mouse whose logo
-LED shows only fixed colours takes names only.
+indicator colours: R,G,B, #RRGGBB or a colour name, one of
+{colours}.
+A mouse whose logo LED shows only fixed colours takes names only.
 )",
          runDpi},
         {"light", "lighting effect, brightness and speed, or off", "light ...",

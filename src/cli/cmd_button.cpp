@@ -253,7 +253,7 @@ QString describeKeyRecord(const Record &r, const MacroFiles &macros, int deviceT
             r[1] >= 0xF0 && r[1] <= 0xF4
                 ? QStringList{"left", "right", "middle", "backward", "forward"}[r[1] - 0xF0]
                 : keyNameOf(r[1]);
-        const int speed = 7 - int(qRound((qMax(int(r[2]), 10) - 10) / 35.0));
+        const int speed = KeyFunctions::fireSlider(r[2]);
         return QStringLiteral("fire %1 speed %2 shots %3").arg(what).arg(speed).arg(r[3]);
     }
     case 0x0B:

@@ -10,9 +10,6 @@ namespace {
 
 constexpr int kPaletteCells = 8;
 
-const int kCellRgb[8][3] = {{255, 0, 0},   {0, 0, 255},   {0, 255, 0},     {255, 0, 255},
-                            {255, 255, 0}, {0, 255, 255}, {255, 255, 255}, {255, 127, 0}};
-
 const LightingTable::Effect *effectNamed(const QString &text) {
     bool isNumber = false;
     const int code = text.toInt(&isNumber);
@@ -123,14 +120,7 @@ Status runPalette(Cli &cli, Arguments &args) {
     if (!parsed)
         return error;
     const QList<CliValues::Colour> &colours = *parsed;
-    QList<int> rgb;
-    for (const auto &cell : kCellRgb)
-        rgb << cell[0] << cell[1] << cell[2];
-    const QVariantList stored = cli.mouse().stageColors(0);
-    if (stored.size() == 3 * kPaletteCells) {
-        for (int i = 0; i < stored.size(); ++i)
-            rgb[i] = stored[i].toInt();
-    }
+    QList<int> rgb = StoredProfile::cellColours(cli.mouse().stageColors(0));
     for (int i = 0; i < colours.size(); ++i) {
         const int cell = index ? *index - 1 : i;
         for (int k = 0; k < 3; ++k)

@@ -76,13 +76,13 @@ Status profileShow(Cli &cli, int index) {
     if (const QVariantList ids = mouse.stageColors(2); ids.size() == DpiTable::kStages)
         r.set(QStringLiteral("dpiFixedColors"), fixedColourNames(ids));
 
-    if (StoredProfile::Lighting l; StoredProfile::lighting(mouse.ledEffect(), &l)) {
-        r.set(QStringLiteral("lightEffect"),
-              QLatin1String(LightingTable::effects()[l.position].name));
-        r.set(QStringLiteral("lightBrightness"), l.brightness);
-        r.set(QStringLiteral("lightSpeed"), l.speed);
-        r.set(QStringLiteral("lightOn"), l.on);
-    }
+    // A list the lighting page cannot read leaves its controls as they start.
+    StoredProfile::Lighting l;
+    StoredProfile::lighting(mouse.ledEffect(), &l);
+    r.set(QStringLiteral("lightEffect"), QLatin1String(LightingTable::effects()[l.position].name));
+    r.set(QStringLiteral("lightBrightness"), l.brightness);
+    r.set(QStringLiteral("lightSpeed"), l.speed);
+    r.set(QStringLiteral("lightOn"), l.on);
     if (const QVariantList palette = mouse.stageColors(0); palette.size() == 24)
         r.set(QStringLiteral("palette"), rgbTriples(palette));
 

@@ -10,13 +10,6 @@
 
 namespace {
 
-// Report-rate code per rate: one bit per rate.
-const QList<QPair<int, unsigned char>> kRates = {{125, 8}, {250, 4}, {500, 2}, {1000, 1}};
-
-// The colour group's cells before a profile is read: RGB and colour id per stage.
-const int kCellRgb[8][3] = {{255, 0, 0},   {0, 0, 255},   {0, 255, 0},     {255, 0, 255},
-                            {255, 255, 0}, {0, 255, 255}, {255, 255, 255}, {255, 127, 0}};
-
 QString dpiList(const QList<int> &values) {
     QStringList parts;
     for (int v : values)
@@ -177,14 +170,7 @@ Status dpiColors(Cli &cli, Arguments &args) {
         return Status::done();
     }
 
-    QList<int> rgb;
-    for (const auto &cell : kCellRgb)
-        rgb << cell[0] << cell[1] << cell[2];
-    const QVariantList stored = cli.mouse().stageColors(1);
-    if (stored.size() == 3 * DpiTable::kStages) {
-        for (int i = 0; i < stored.size(); ++i)
-            rgb[i] = stored[i].toInt();
-    }
+    QList<int> rgb = StoredProfile::cellColours(cli.mouse().stageColors(1));
     for (int i = 0; i < colours.size(); ++i) {
         const int cell = stage ? *stage - 1 : i;
         for (int k = 0; k < 3; ++k)
@@ -211,13 +197,9 @@ Status runRate(Cli &cli, Arguments &args) {
     QString text = args.takeFirst().trimmed();
     if (text.endsWith(QLatin1String("hz"), Qt::CaseInsensitive))
         text.chop(2);
-    int code = 0, hz = 0;
-    for (const auto &row : kRates) {
-        if (text == QString::number(row.first)) {
-            hz = row.first;
-            code = row.second;
-        }
-    }
+    bool isNumber = false;
+    const int hz = text.toInt(&isNumber);
+    const unsigned char code = isNumber ? StoredProfile::reportRateCodeOf(hz) : 0;
     if (code == 0)
         return Status::badInput(
             QStringLiteral("unknown report rate '%1': choose 125, 250, 500 or 1000").arg(text));

@@ -4,6 +4,7 @@
 #include "cli_commands.h"
 #include "cli_values.h"
 #include "key_names.h"
+#include "r8_build_info.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -68,6 +69,10 @@ int runR8ctl(const QStringList &arguments, const QString &programFolder, QTextSt
             options.verbose = true;
         } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             help = true;
+        } else if (a == QLatin1String("--version")) {
+            out << "r8ctl " << R8BuildInfo::kVersion << '\n';
+            out.flush();
+            return 0;
         } else if (a == QLatin1String("--emulate") || a.startsWith(QLatin1String("--emulate=")) ||
                    a.startsWith(QLatin1String("--wire-log="))) {
             emulation.append(a);

@@ -43,8 +43,11 @@ QString LanguageCatalog::displayName(const QString &langCode) {
 }
 
 QVariantMap LanguageCatalog::chkLanguages() const {
-    const QStringList files = QDir(m_folder).entryList({QStringLiteral("lang_*.ini")}, QDir::Files,
-                                                       QDir::Name | QDir::IgnoreCase);
+    // Name filters ignore case unless told otherwise, and "Lang_031000.ini" is not the file
+    // that loading the code opens.
+    const QStringList files =
+        QDir(m_folder).entryList({QStringLiteral("lang_*.ini")}, QDir::Files | QDir::CaseSensitive,
+                                 QDir::Name | QDir::IgnoreCase);
     QVariantMap languages;
     for (const QString &file : files) {
         const QString code = file.mid(5, 6);

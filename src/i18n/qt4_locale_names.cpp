@@ -488,10 +488,16 @@ template <std::size_t N> QString lookup(const Entry (&table)[N], int number) {
 }
 } // namespace
 
+// Qt 4 named the "any language" number 0 "Default" and every number it did not know
+// "Unknown"; an empty name would collapse such files into one entry of the language list.
 QString qt4LanguageName(int number) {
-    return lookup(kLanguages, number);
+    if (number == 0)
+        return QStringLiteral("Default");
+    const QString name = lookup(kLanguages, number);
+    return name.isEmpty() ? QStringLiteral("Unknown") : name;
 }
 
 QString qt4CountryName(int number) {
-    return lookup(kCountries, number);
+    const QString name = lookup(kCountries, number);
+    return name.isEmpty() ? QStringLiteral("Unknown") : name;
 }

@@ -61,7 +61,8 @@ void disconnectHooks() {
 InputHook::InputHook(const QList<InputSource *> &sources) : m_sources(sources) {}
 
 InputHook::~InputHook() {
-    if (state().hookedSource && m_sources.contains(state().hookedSource.data()))
+    if ((state().hookedSource && m_sources.contains(state().hookedSource.data())) ||
+        !m_watches.isEmpty())
         uninstall();
 }
 
@@ -70,31 +71,61 @@ bool InputHook::install(quint8 layoutFlag) {
     m_layoutFlag = layoutFlag;
     s.scanCodeMap = buildScanCodeMap();
     s.usageMap = buildUsageMap(layoutFlag);
+    selectSource();
+    return isInstalled();
+}
 
+void InputHook::selectSource() {
+    HookState &s = state();
     // A source hooked before keeps running when it is hooked again, so nothing it
     // observes (an open device) is lost by installing twice.
     const QPointer<InputSource> previous = s.hookedSource;
+    dropWatches();
     disconnectHooks();
     s.hookedSource = nullptr;
+    QList<InputSource *> tried;
     for (InputSource *source : std::as_const(m_sources)) {
-        if (!source || !source->start())
+        if (!source)
+            continue;
+        const bool observes = source->start();
+        tried.append(source);
+        // Called back on the GUI thread between two events of the source, never from
+        // start(): a preferred source has found a keyboard, or the hooked one lost it.
+        m_watches.append(QObject::connect(source, &InputSource::availabilityChanged,
+                                          [this](bool) { selectSource(); }));
+        if (!observes)
             continue;
         s.hookedSource = source;
         s.keyboardHook = QObject::connect(source, &InputSource::keyboardEvent, &keyboardProc);
         s.mouseHook = QObject::connect(source, &InputSource::mouseEvent, &mouseProc);
         break;
     }
-    if (previous && previous != s.hookedSource)
+    // Sources of the last selection that this one did not start again (the fallback a
+    // preferred source took over from) stop; the others keep watching.
+    for (InputSource *source : std::as_const(m_tried))
+        if (!tried.contains(source))
+            source->stop();
+    if (previous && !tried.contains(previous.data()) && !m_tried.contains(previous.data()))
         previous->stop();
-    return isInstalled();
+    m_tried = tried;
+}
+
+void InputHook::dropWatches() {
+    for (const QMetaObject::Connection &watch : std::as_const(m_watches))
+        QObject::disconnect(watch);
+    m_watches.clear();
 }
 
 void InputHook::uninstall() {
     HookState &s = state();
+    dropWatches();
     disconnectHooks();
-    if (s.hookedSource)
+    if (s.hookedSource && !m_tried.contains(s.hookedSource.data()))
         s.hookedSource->stop();
     s.hookedSource = nullptr;
+    for (InputSource *source : std::as_const(m_tried))
+        source->stop();
+    m_tried.clear();
 }
 
 bool InputHook::isInstalled() {

@@ -23,8 +23,11 @@ public:
     static constexpr quint8 kRightButton = 0xF1;
     static constexpr quint8 kMiddleButton = 0xF2;
 
-    // `sources` in order of preference: install() hooks the first of them that starts.
-    // Not owned; each must outlive its use here.
+    // `sources` in order of preference: install() hooks the first of them that observes the
+    // keyboard. A preferred source that cannot yet but keeps watching takes over when it
+    // can, and hands back when it cannot any more (a keyboard unplugged); the key state
+    // carries over, so a key held across the change is not reported twice. Not owned;
+    // each must outlive its use here.
     explicit InputHook(const QList<InputSource *> &sources);
     ~InputHook();
 
@@ -32,10 +35,11 @@ public:
     InputHook &operator=(const InputHook &) = delete;
 
     // Stores the layout flag, rebuilds both code maps and hooks the keyboard and the mouse
-    // (removing earlier hooks first). False when no source could observe anything: both
-    // hooks are then absent and no event will ever be reported.
+    // (removing earlier hooks first). False when no source observes the keyboard: both
+    // hooks are then absent, and no event is reported unless a watching source finds one.
     bool install(quint8 layoutFlag);
-    // Removes the keyboard hook, then the mouse hook, and stops the hooked source.
+    // Removes the keyboard hook, then the mouse hook, and stops the hooked source and those
+    // watching to take over.
     void uninstall();
 
     // Replace the callback and its context; null stops reporting. Events that arrive while
@@ -53,6 +57,12 @@ public:
     static void mouseProc(const MouseHookEvent &event);
 
 private:
+    // Hooks the first source in order that observes the keyboard.
+    void selectSource();
+    void dropWatches();
+
     QList<InputSource *> m_sources;
+    QList<InputSource *> m_tried; // started by the last selection
+    QList<QMetaObject::Connection> m_watches;
     quint8 m_layoutFlag = 0;
 };

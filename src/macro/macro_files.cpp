@@ -46,9 +46,10 @@ bool replaceWithCopy(const QString &source, const QString &target) {
 MacroFiles::MacroFiles(QString folder) : m_folder(std::move(folder)) {}
 
 QString MacroFiles::filePath(const QString &name) const {
-    // An empty name would be the hidden file ".bin", which no listing shows.
-    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
-        name.contains(QChar(0)))
+    // A name beginning with "." (the empty name too: ".bin") is a hidden file, which no
+    // listing shows: a macro the user could never find again.
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')) || name.contains(QLatin1Char('/')) ||
+        name.contains(QLatin1Char('\\')) || name.contains(QChar(0)))
         return QString();
     const QString path = m_folder + QLatin1Char('/') + name + QStringLiteral(".bin");
     // Without separators the file sits directly in the folder; this guards the rule itself.
@@ -80,7 +81,8 @@ QString MacroFiles::createMacroIni() const {
 }
 
 QStringList MacroFiles::getMacroIniNames() const {
-    return QDir(m_folder).entryList({QStringLiteral("*.bin")}, QDir::Files,
+    // Name filters ignore case unless told otherwise; "M.BIN" is no file that "M" opens.
+    return QDir(m_folder).entryList({QStringLiteral("*.bin")}, QDir::Files | QDir::CaseSensitive,
                                     QDir::Name | QDir::IgnoreCase);
 }
 

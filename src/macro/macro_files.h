@@ -11,9 +11,10 @@
 //   [macro]  0 .. total-1, the lines
 // Every call opens the file and has written it back when it returns.
 //
-// Names come from the user and from QML. An empty name, or one that holds a path separator
-// or would otherwise name a file outside the folder, is refused: it names no file, so reads
-// come back empty and writes do nothing.
+// Names come from the user and from QML. An empty name, one beginning with "." (a hidden
+// file no listing shows), or one that holds a path separator or would otherwise name a file
+// outside the folder, is refused: it names no file, so reads come back empty and writes do
+// nothing. Listings hold only the files these names open.
 class MacroFiles {
 public:
     // A file may claim any `config/total`; no more lines than this are read, so a damaged

@@ -20,6 +20,12 @@ QString desktopFolder() {
 }
 
 const char *const kMacroFilter = "Macro(*.mc)";
+const QString kExchangeSuffix = QStringLiteral(".mc");
+
+// The import chooser shows "*.mc" only, so an export must end that way to be found again.
+QString withExchangeSuffix(const QString &path) {
+    return path.endsWith(kExchangeSuffix) ? path : path + kExchangeSuffix;
+}
 } // namespace
 
 MacroLibrary::MacroLibrary(MacroFiles files, Dialogs *dialogs, MacroSender sender)
@@ -72,5 +78,18 @@ void MacroLibrary::saveMacroIniToFile(const QString &name) const {
         return;
     const QString target = m_dialogs->saveFile(tr("Save File"), desktopFolder(), tr(kMacroFilter));
     if (!target.isEmpty())
-        m_files.exportFile(name, target);
+        m_files.exportFile(name, withExchangeSuffix(target));
+}
+
+bool MacroLibrary::renameMacroIniFile(const QString &oldName, const QString &newName) const {
+    if (m_files.exists(oldName) && m_files.filePath(newName).isEmpty()) {
+        // Otherwise the file would be gone from the list, or the edit lost without a word.
+        if (m_dialogs)
+            m_dialogs->warning(tr("MACRO"),
+                               tr("\"%1\" cannot be a macro name: it may not be empty, begin "
+                                  "with \".\" or hold \"/\" or \"\\\".")
+                                   .arg(newName));
+        return false;
+    }
+    return m_files.renameMacroIniFile(oldName, newName);
 }

@@ -42,7 +42,12 @@ public:
     bool saveMacroIni(const QString &name, const QStringList &lines, int deviceType,
                       const QStringList &messages) const;
 
+    // Renames a macro file. A new name no macro can have (empty, beginning with ".", with a
+    // path separator) is refused with a warning box; a name taken already fails silently.
+    bool renameMacroIniFile(const QString &oldName, const QString &newName) const;
+
     // Import and export through the file choosers ("Macro(*.mc)", starting on the desktop).
+    // An export target chosen without the ".mc" ending gets it.
     void loadMacroIniFromFile(const QString &name) const;
     void saveMacroIniToFile(const QString &name) const;
 

@@ -57,13 +57,18 @@ class InputSource : public QObject {
 public:
     using QObject::QObject;
 
-    // Begins observing; false when this source can observe nothing here (then no event
-    // ever comes). Starting a started source keeps it running.
+    // Begins observing; true when this source observes the keyboard now. False when it
+    // cannot (yet): it may then stay started, watching for a keyboard to appear, and tell
+    // of it with availabilityChanged. Starting a started source keeps it running and gives
+    // its answer again.
     virtual bool start() = 0;
-    // Stops observing; no event comes after it returns.
+    // Stops observing and watching; no event or signal comes after it returns.
     virtual void stop() = 0;
 
 signals:
     void keyboardEvent(const KeyboardHookEvent &event);
     void mouseEvent(const MouseHookEvent &event);
+    // What start() would answer now changed while the source runs: a keyboard became
+    // readable (true), or the last one went away (false). Never emitted from start().
+    void availabilityChanged(bool observesKeyboard);
 };

@@ -2,6 +2,8 @@
 
 #include "mouse_tables.h"
 
+#include <cmath>
+
 namespace KeyFunctions {
 
 const QList<Named> &mouseFunctions() {
@@ -55,6 +57,10 @@ Record macro(unsigned char playMode, unsigned char slotId) {
 
 Record fire(unsigned char code, int speedPosition, unsigned char shots) {
     return {0x0A, code, static_cast<unsigned char>((7 - speedPosition) * 35 + 10), shots};
+}
+
+int fireSlider(unsigned char speed) {
+    return 7 - int(std::floor((qMax(int(speed), 10) - 10) / 35.0 + 0.5));
 }
 
 Record lightingControl() {

@@ -38,6 +38,9 @@ Record media(unsigned short usage);
 Record macro(unsigned char playMode, unsigned char slotId);
 // Speed slider position 0..7 -> (7 - position) x 35 + 10.
 Record fire(unsigned char code, int speedPosition, unsigned char shots);
+// The speed slider position a fire record's speed byte shows: 7 - round((speed - 10) / 35),
+// speeds below 10 as 10.
+int fireSlider(unsigned char speed);
 Record lightingControl();
 
 constexpr unsigned char kMacroType = 0x09;

@@ -4,6 +4,7 @@
 #include "key_assignment.h"
 #include "lighting_table.h"
 #include "mouse_settings.h"
+#include "mouse_tables.h"
 #include "profile_store.h"
 
 #include <cmath>
@@ -47,16 +48,19 @@ unsigned char reportRateCode(int stored) {
 }
 
 int reportRateHz(unsigned char code) {
-    switch (code) {
-    case 8:
-        return 125;
-    case 4:
-        return 250;
-    case 2:
-        return 500;
-    default:
-        return 1000;
+    for (const QJsonValue &row : MouseTables::data()[QLatin1String("reportRates")].toArray()) {
+        if (row[1].toInt() == code)
+            return row[0].toInt();
     }
+    return 1000;
+}
+
+unsigned char reportRateCodeOf(int hz) {
+    for (const QJsonValue &row : MouseTables::data()[QLatin1String("reportRates")].toArray()) {
+        if (row[0].toInt() == hz)
+            return uchar(row[1].toInt());
+    }
+    return 0;
 }
 
 int dpiStage(int stored) {
@@ -99,6 +103,19 @@ QList<KeyFunctions::Record> keyMatrix(const KeyAssignment &keys, const ProfileSt
     for (int n = 0; n < kMouseKeys; ++n)
         matrix.append(keyRecord(keys.keyDefine(n), defaults.mid(4 * n, 4)));
     return matrix;
+}
+
+QList<int> cellColours(const QVariantList &stored) {
+    QList<int> rgb;
+    if (stored.size() == 3 * DpiTable::kStages) {
+        for (const QVariant &v : stored)
+            rgb.append(v.toInt());
+        return rgb;
+    }
+    for (const QJsonValue &cell : MouseTables::data()[QLatin1String("startCells")].toArray())
+        for (const QJsonValue &v : cell.toArray())
+            rgb.append(v.toInt());
+    return rgb;
 }
 
 bool lighting(const QVariantList &stored, Lighting *out) {

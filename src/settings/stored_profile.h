@@ -19,6 +19,8 @@ namespace StoredProfile {
 unsigned char reportRateCode(int stored);
 // The rate of a code 8, 4, 2, 1 in Hz (125 .. 1000); 1000 for anything else.
 int reportRateHz(unsigned char code);
+// The code of a rate in Hz; 0 for a rate the mouse does not have.
+unsigned char reportRateCodeOf(int hz);
 
 // The current stage 1..8 the sensor page selects for a stored stage: out-of-range and
 // missing stages select stage 1 or 8, whichever is nearer.
@@ -37,6 +39,11 @@ QList<int> dpiValues(const MouseSettings &mouse);
 // left button among them).
 KeyFunctions::Record keyRecord(const QVariantList &stored, const QVariantList &factory);
 QList<KeyFunctions::Record> keyMatrix(const KeyAssignment &keys, const ProfileStore &store);
+
+// The 24 values (R, G, B per cell) an eight-cell colour group shows for a stored colour list
+// (the palette, the indicator's RGB): the list when it holds all 24, else the cells as the
+// group starts.
+QList<int> cellColours(const QVariantList &stored);
 
 // The lighting page's reading of color_R8/ledEffect: effect position 0..9, brightness and
 // speed positions 0..7 and the LED on/off state. Three entries are the form without the

@@ -79,6 +79,11 @@ TEST(R8ctlMacros, CreateSetShowEncodeAndBind) {
     EXPECT_EQ(rig.run({"--json", "macro", "create"}).json()["created"].toString(), "Macro. 001");
     ASSERT_EQ(rig.run({"macro", "create", "Jump"}).exitCode, 0);
     EXPECT_EQ(rig.run({"macro", "create", "Jump"}).exitCode, 2);
+    // A hidden file would never be listed again.
+    const R8ctlRun hidden = rig.run({"macro", "create", ".Jump"});
+    EXPECT_EQ(hidden.exitCode, 2);
+    EXPECT_TRUE(hidden.err.contains("'.Jump' cannot be a macro name")) << hidden.err.toStdString();
+    EXPECT_FALSE(QFile::exists(rig.programFile("modules/macro/.Jump.bin")));
 
     rig.writeUserFile("jump.txt", "# jump\nA down\n50 ms\nA up\n\n   [Delay]\n");
     // A stored-form line with no number is not an action.
@@ -192,6 +197,7 @@ TEST(R8ctlLanguages, ListCheckAndStamp) {
     const R8ctlRun bad = rig.run({"lang", "check", "lang_031000.ini"});
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.err.contains("811942340")) << bad.err.toStdString();
+    EXPECT_EQ(rig.run({"lang", "check", "lang_042000.ini"}).exitCode, 2) << "a missing file";
     ASSERT_EQ(rig.run({"lang", "stamp", "lang_031000.ini"}).exitCode, 0);
     EXPECT_EQ(rig.run({"lang", "check", "lang_031000.ini"}).exitCode, 0);
 }

@@ -63,6 +63,11 @@ TEST(R8ctlResults, ShowOnAFreshProfileShowsWhatThePagesShow) {
     // Buttons the profile does not hold show their factory function.
     EXPECT_EQ(o["button1"].toString(), "mouse left");
     EXPECT_EQ(o["scrollSwap"].toBool(), false);
+    // The lighting page's controls as they start: STATIC, brightness 7, speed 4, LED on.
+    EXPECT_EQ(o["lightEffect"].toString(), "STATIC");
+    EXPECT_EQ(o["lightBrightness"].toInt(), 7);
+    EXPECT_EQ(o["lightSpeed"].toInt(), 4);
+    EXPECT_TRUE(o["lightOn"].toBool());
 }
 
 // The settings commands against a mouse that goes away after N reports: whenever the
@@ -93,7 +98,8 @@ TEST(R8ctlResults, ARemovedMouseIsExitOneNamingTheSetting) {
         }
         ASSERT_GT(handshake, 0) << name;
         const QRegularExpression named(
-            QString("^r8ctl: .*(%1).*(did not reach the mouse|did not report)").arg(row.names));
+            QString("^r8ctl: (.*(%1).* did not reach the mouse|the mouse did not report .*(%1))")
+                .arg(row.names));
         // About ten points from right after the handshake to the command's last report.
         QList<int> points;
         const int step = qMax(1, (reports - handshake) / 10);
@@ -115,6 +121,18 @@ TEST(R8ctlResults, ARemovedMouseIsExitOneNamingTheSetting) {
             EXPECT_EQ(r.err.count('\n'), 1) << "one message";
         }
     }
+}
+
+// Button 10 (key 9) is not in the key selector: a left button there cannot be clicked, so
+// button 1 is still the only one; a left button on button 15 (key 14) is.
+TEST(R8ctlResults, TheLeftButtonGuardCountsTheSelectorsKeysOnly) {
+    R8ctlRig rig;
+    ASSERT_EQ(rig.run({"--emulate", "button", "10", "mouse", "left"}).exitCode, 0);
+    const R8ctlRun refused = rig.run({"--emulate", "button", "1", "led"});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.err.contains("only left button")) << refused.err.toStdString();
+    ASSERT_EQ(rig.run({"--emulate", "button", "15", "mouse", "left"}).exitCode, 0);
+    EXPECT_EQ(rig.run({"--emulate", "button", "1", "led"}).exitCode, 0);
 }
 
 TEST(R8ctlResults, AMouseThatNeverAnswersOrAnswersGarbageFailsTheHandshake) {

@@ -65,6 +65,11 @@ TEST(Startup, FindsModulesBesideTheExecutableWhenStartedElsewhere) {
 TEST(Startup, AMissingModulesFolderDoesNotCrash) {
     InstalledCopy copy(false);
     QProcess program;
+    // Without modules/ beside it the program counts as installed and keeps the user's
+    // files under XDG_DATA_HOME: keep them in the test's folder.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", copy.dir.filePath("data"));
+    program.setProcessEnvironment(env);
     program.start(copy.exe, {});
     ASSERT_TRUE(program.waitForStarted(5000));
     // Without a config there is no device and no demo code: the program shows its

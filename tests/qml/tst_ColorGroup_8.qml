@@ -2,6 +2,7 @@ import QtQuick
 import QtTest
 import "../../resources/modules/qml/R8"
 import "support"
+import "../../resources/modules/qml/js/mouse_tables.js" as MouseTables
 
 TestRoot {
     id: mainIten
@@ -13,6 +14,7 @@ TestRoot {
         y: 20
     }
     SignalSpy { id: clicks; target: group; signalName: "clicked" }
+    Component { id: freshGroup; ColorGroup_8 {} }
 
     TestCase {
         name: "ColorGroup_8"
@@ -26,6 +28,19 @@ TestRoot {
         }
 
         function cell(i) { return group.modColors.get(i) }
+
+        // The cells a group starts with are the shared tables' start cells (r8ctl fills a
+        // colour list the profile does not hold from them), with colour ids 0..7.
+        function test_cells_start_as_the_shared_tables_say() {
+            var g = createTemporaryObject(freshGroup, mainIten)
+            var start = MouseTables.tables.startCells
+            compare(g.modColors.count, start.length)
+            for (var i = 0; i < start.length; ++i) {
+                var c = g.modColors.get(i)
+                compare([c.clrR, c.clrG, c.clrB], start[i], "cell " + i)
+                compare(c.color8_Id, i)
+            }
+        }
         function fields() { return [group.fieldR.text, group.fieldG.text, group.fieldB.text] }
 
         // Who gets told: the gradient and the fields signal, a cell selection does not.
@@ -77,6 +92,35 @@ TestRoot {
             group.setTextInputFocus(false)
             compare(cell(1).clrG, 99)
             compare(clicks.count, 1)
+        }
+
+        // Typed without Return, then another cell chosen: the value goes to the cell it was
+        // typed for, and the fields show the new cell.
+        function test_typed_value_survives_choosing_another_cell() {
+            group.modColors.set(1, { clrR: 0, clrG: 0, clrB: 255 })
+            group.modColors.set(3, { clrR: 10, clrG: 20, clrB: 30 })
+            group.setCurIndex(1)
+            group.fieldR.forceActiveFocus()
+            group.fieldR.selectAll()
+            keyClick(Qt.Key_7)
+            keyClick(Qt.Key_7)
+            mouseClick(group.cellRepeater.itemAt(3))
+            compare([cell(1).clrR, cell(1).clrG, cell(1).clrB], [77, 0, 255])
+            compare(clicks.count, 1)
+            compare(clicks.signalArguments[0][0], 1)
+            compare(group.getCurIndex(), 3)
+            compare(fields(), ["10", "20", "30"])
+            compare([cell(3).clrR, cell(3).clrG, cell(3).clrB], [10, 20, 30])
+        }
+
+        // Nothing changed, nothing to tell: a focus loss or a cell click sends no colour.
+        function test_unchanged_fields_commit_nothing() {
+            group.setCurIndex(2)
+            group.fieldB.forceActiveFocus()
+            group.setTextInputFocus(false)
+            group.fieldB.forceActiveFocus()
+            mouseClick(group.cellRepeater.itemAt(4))
+            compare(clicks.count, 0)
         }
 
         function test_cells_beyond_max_stage_are_disabled_and_transparent() {

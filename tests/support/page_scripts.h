@@ -20,10 +20,16 @@ public:
     PageScripts() {
         const QString js = qEnvironmentVariable("R8_SOURCE_DIR") + "/resources/modules/qml/js/";
         const QString url = QUrl::fromLocalFile(js).toString();
-        const QByteArray qml = "import QtQml\n"
-                               "import \"" + url.toUtf8() + "dpi.js\" as Dpi\n"
-                               "import \"" + url.toUtf8() + "lighting.js\" as Lighting\n"
-                               "import \"" + url.toUtf8() + "keyrecord.js\" as KeyRecord\n"
+        const QByteArray qml = "import QtQuick\n"
+                               "import \"" +
+                               url.toUtf8() +
+                               "dpi.js\" as Dpi\n"
+                               "import \"" +
+                               url.toUtf8() +
+                               "lighting.js\" as Lighting\n"
+                               "import \"" +
+                               url.toUtf8() +
+                               "keyrecord.js\" as KeyRecord\n"
                                R"(QtObject {
     function lib(name) {
         return name === "Dpi" ? Dpi : name === "Lighting" ? Lighting
@@ -64,9 +70,8 @@ public:
             *error = QStringLiteral("cannot call into the scripts");
             return {};
         }
-        const QVariant plain = result.value<QJSValue>().isUndefined()
-                                   ? result
-                                   : result.value<QJSValue>().toVariant();
+        const QVariant plain =
+            result.value<QJSValue>().isUndefined() ? result : result.value<QJSValue>().toVariant();
         const QVariantMap answer = plain.toMap();
         if (!answer.value(QStringLiteral("ok")).toBool()) {
             *error = answer.value(QStringLiteral("error")).toString();

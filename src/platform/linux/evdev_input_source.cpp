@@ -26,11 +26,26 @@ bool hasKeysOrButtons(int fd) {
     return (types & (1ul << EV_KEY)) != 0;
 }
 
+// A keyboard has every letter key; power buttons, media remotes, mice and gamepads have none.
+bool hasLetterKeys(int fd) {
+    unsigned char keys[KEY_CNT / 8 + 1] = {};
+    if (ioctl(fd, EVIOCGBIT(EV_KEY, sizeof(keys)), keys) < 0)
+        return false; // not an event device
+    const int letters[] = {KEY_A, KEY_B, KEY_C, KEY_D, KEY_E, KEY_F, KEY_G, KEY_H, KEY_I,
+                           KEY_J, KEY_K, KEY_L, KEY_M, KEY_N, KEY_O, KEY_P, KEY_Q, KEY_R,
+                           KEY_S, KEY_T, KEY_U, KEY_V, KEY_W, KEY_X, KEY_Y, KEY_Z};
+    for (int key : letters)
+        if (!(keys[key / 8] & (1u << (key % 8))))
+            return false;
+    return true;
+}
+
 } // namespace
 
 struct EvdevInputSource::Device {
     int fd = -1;
     QString path;
+    bool keyboard = false;
     QSocketNotifier *notifier = nullptr;
     QByteArray pending;        // the start of a record whose rest has not arrived yet
     std::bitset<KEY_CNT> held; // keys and buttons down as far as the records told
@@ -45,21 +60,28 @@ EvdevInputSource::~EvdevInputSource() {
 
 bool EvdevInputSource::start() {
     scanFolder();
-    if (m_devices.empty()) {
-        stop();
-        return false;
-    }
     if (!m_watcher && QDir(m_folder).exists()) {
         m_watcher = new QFileSystemWatcher(QStringList{m_folder}, this);
         connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] {
             scanFolder();
-            QTimer::singleShot(kPermissionDelayMs, m_watcher, [this] { scanFolder(); });
+            QTimer::singleShot(kPermissionDelayMs, m_watcher, [this] {
+                scanFolder();
+                announce();
+            });
+            announce();
         });
     }
-    return true;
+    if (!m_watcher && m_devices.empty()) {
+        stop(); // nothing to read and nowhere a keyboard could appear
+        return false;
+    }
+    m_started = true;
+    m_told = hasKeyboard();
+    return m_told;
 }
 
 void EvdevInputSource::stop() {
+    m_started = false;
     delete m_watcher;
     m_watcher = nullptr;
     while (!m_devices.empty())
@@ -69,6 +91,20 @@ void EvdevInputSource::stop() {
 
 int EvdevInputSource::deviceCount() const {
     return int(m_devices.size());
+}
+
+bool EvdevInputSource::hasKeyboard() const {
+    for (const auto &device : m_devices)
+        if (device->keyboard)
+            return true;
+    return false;
+}
+
+void EvdevInputSource::announce() {
+    if (!m_started || hasKeyboard() == m_told)
+        return;
+    m_told = !m_told;
+    emit availabilityChanged(m_told);
 }
 
 void EvdevInputSource::scanFolder() {
@@ -89,17 +125,23 @@ void EvdevInputSource::scanFolder() {
             ::close(fd);
             continue;
         }
-        addDevice(fd, path);
+        openDevice(fd, path, Kind::AskTheDevice);
     }
 }
 
-void EvdevInputSource::addDevice(int fd, const QString &path) {
+void EvdevInputSource::addDevice(int fd, const QString &path, Kind kind) {
+    openDevice(fd, path, kind);
+    announce();
+}
+
+void EvdevInputSource::openDevice(int fd, const QString &path, Kind kind) {
     const int flags = fcntl(fd, F_GETFL);
     if (flags >= 0)
         fcntl(fd, F_SETFL, flags | O_NONBLOCK);
     auto device = std::make_unique<Device>();
     device->fd = fd;
     device->path = path;
+    device->keyboard = kind == Kind::Keyboard || (kind == Kind::AskTheDevice && hasLetterKeys(fd));
     device->notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
     Device *raw = device.get();
     connect(device->notifier, &QSocketNotifier::activated, this, [this, raw] { readDevice(raw); });
@@ -131,6 +173,7 @@ void EvdevInputSource::readDevice(Device *device) {
             return;
         if (n <= 0) {
             removeDevice(device); // end of file, or the device went away (ENODEV)
+            announce();
             return;
         }
         device->pending.append(buffer, int(n));

@@ -2,6 +2,8 @@
 // checked in the virtual mouse's key matrix, its macro slots and the profile file.
 #include "page_scene.h"
 
+#include <QTest>
+
 namespace {
 
 class KeyPage : public pagescene::PageScene {
@@ -39,6 +41,26 @@ protected:
     }
     QString modelKey(int keyId) {
         return eval(page, QStringLiteral("model.record(%1).join(',')").arg(keyId)).toString();
+    }
+    QStringList modelKeys() {
+        QStringList all;
+        for (int id = 0; id < 16; ++id)
+            all << modelKey(id);
+        return all;
+    }
+    // Clicks into a text field, replaces its text and, with `confirm`, presses Return.
+    void type(const char *field, const QString &text, bool confirm) {
+        click(control(field));
+        QTest::keyClick(window->view(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(window->view(), text);
+        if (confirm)
+            QTest::keyClick(window->view(), Qt::Key_Return);
+        pump(20);
+    }
+    // Device traffic: every transfer opens the mouse's interface.
+    int deviceOpens() {
+        window->hid()->waitForTransfers();
+        return bus.openCount();
     }
 
     std::vector<std::pair<QByteArray, QByteArray>> profileEdits;
@@ -280,6 +302,116 @@ TEST_F(KeyPage, ResetRestoresTheDefaultRecordWithoutSending) {
     EXPECT_EQ(index("mouseList"), 4);
     window->hid()->waitForTransfers();
     EXPECT_EQ(deviceKey(3), "00 00 00 00");
+}
+
+// The "times" and "shots" fields keep the focus after Return and after clicks elsewhere on
+// the page; what they hold goes only to the key and function it was typed for.
+class TypedFields : public KeyPage {
+protected:
+    TypedFields() {
+        profileEdits = {{"\n3=1, 0, 244, 0", "\n3=9, 0, 1, 0"}};
+        macros = {{"Macro. 001", 0}};
+    }
+    void SetUp() override {
+        KeyPage::SetUp();
+        if (HasFatalFailure())
+            return;
+        ASSERT_EQ(index("functionMenu"), 4) << "key 4 shows its macro";
+        before = modelKeys();
+    }
+    // Every record but `keyId` as it was at the start.
+    void expectOthersUntouched(int keyId) {
+        const QStringList now = modelKeys();
+        for (int id = 0; id < 16; ++id) {
+            if (id != keyId) {
+                EXPECT_EQ(now[id], before[id]) << "key ID " << id;
+            }
+        }
+    }
+    QStringList before;
+};
+
+TEST_F(TypedFields, TimesConfirmedForOneKeyStayThereWhenAnotherIsChosen) {
+    type("timesField", "3", true);
+    EXPECT_EQ(modelKey(3), "9,0,1,0");
+    EXPECT_EQ(macroValue("Macro. 001", "config/repeat").toInt(), 3);
+    const int opens = deviceOpens();
+    selectKey(1); // KEY 2, the right button
+    EXPECT_EQ(deviceOpens(), opens) << "no second macro write";
+    expectOthersUntouched(3);
+    apply();
+    EXPECT_EQ(deviceKey(1), "01 00 f1 00");
+    EXPECT_EQ(deviceKey(3), "09 00 01 00");
+}
+
+TEST_F(TypedFields, AKeyCapturedAfterTheFunctionChangedIsWhatApplySends) {
+    click(control("timesField"));
+    chooseFunction(0); // KEYBOARD
+    click(control("keyboardInput"));
+    pagescene::PageScene::key(true, 0x04);
+    EXPECT_EQ(control("keyboardInput")->property("tmpKeyString").toString(), "A");
+    apply();
+    EXPECT_EQ(deviceKey(3), "00 00 04 00");
+    EXPECT_EQ(storedKey(3), "0,0,4,0");
+    expectOthersUntouched(3);
+}
+
+TEST_F(TypedFields, AProfileSwitchLeavesNothingForApplyToCommit) {
+    click(control("timesField"));
+    QObject *entries = part(member("main_R8", "profileMenu"), "entries");
+    QQuickItem *p02 = nullptr;
+    QMetaObject::invokeMethod(entries, "itemAt", Q_RETURN_ARG(QQuickItem *, p02), Q_ARG(int, 1));
+    click(p02);
+    ASSERT_EQ(modelKey(3), "0,0,5,0");
+    apply();
+    EXPECT_EQ(deviceKey(3), "00 00 05 00");
+    EXPECT_EQ(window->view()->profiles()[1]->value("keydefine_R8/3").toStringList().join(','),
+              "0,0,5,0");
+}
+
+TEST_F(TypedFields, ShotsConfirmedForOneKeyStayThereWhenAnotherIsChosen) {
+    chooseFunction(5); // FIRE KEY
+    pickDropdown(control("fireMouseList"), 0);
+    ASSERT_EQ(modelKey(3), "10,240,10,10");
+    type("shotsField", "5", true);
+    EXPECT_EQ(modelKey(3), "10,240,10,5");
+    selectKey(2); // KEY 3, the middle button
+    EXPECT_EQ(modelKey(2), "1,0,242,0");
+    expectOthersUntouched(3);
+    apply();
+    EXPECT_EQ(deviceKey(2), "01 00 f2 00");
+    EXPECT_EQ(deviceKey(3), "0a f0 0a 05");
+}
+
+// Typed without Return: the busy lock taking the focus commits nothing, leaving the field
+// on the empty window does, and only once.
+TEST_F(TypedFields, OnlyLeavingTheFieldCommitsAnUnconfirmedValue) {
+    type("timesField", "7", false);
+    const int opens = deviceOpens();
+    window->view()->setEnabled(false); // what the busy lock does
+    pump(20);
+    window->view()->setEnabled(true);
+    pump(20);
+    EXPECT_EQ(deviceOpens(), opens);
+    EXPECT_EQ(macroValue("Macro. 001", "config/repeat").toInt(), 1);
+
+    click(item(root()), QPointF(4, 4)); // the empty window
+    EXPECT_FALSE(control("timesField")->property("activeFocus").toBool());
+    EXPECT_EQ(macroValue("Macro. 001", "config/repeat").toInt(), 7);
+    const int afterCommit = deviceOpens();
+    EXPECT_GT(afterCommit, opens) << "the macro went to its slot with the new count";
+    click(item(root()), QPointF(4, 4));
+    EXPECT_EQ(deviceOpens(), afterCommit) << "unchanged: nothing more";
+    expectOthersUntouched(3);
+}
+
+TEST_F(TypedFields, ApplyKeepsAShotCountTypedWithoutReturn) {
+    chooseFunction(5);
+    pickDropdown(control("fireMouseList"), 1);
+    type("shotsField", "42", false);
+    apply();
+    EXPECT_EQ(deviceKey(3), "0a f1 0a 2a");
+    expectOthersUntouched(3);
 }
 
 } // namespace

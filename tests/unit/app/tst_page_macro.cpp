@@ -139,6 +139,40 @@ TEST_F(MacroPage, TheContextMenuRenamesAFile) {
     pump(20);
     EXPECT_TRUE(QFile::exists(folder.file("modules/macro/Run.bin")));
     EXPECT_EQ(eval(page, "fileList.mdItems.get(0).textX").toString(), "Run");
+    EXPECT_TRUE(dialogs.boxes.isEmpty());
+
+    // A hidden name would take the file out of the list: refused, with a word why.
+    clickListRow(control("fileList"), 0, Qt::RightButton);
+    ASSERT_TRUE(waitFor([menu] { return !menu->property("fading").toBool(); }));
+    click(m, QPointF(22, 2 * 20 + 10));
+    QTest::keyClick(window->view(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(window->view(), ".Run");
+    QTest::keyClick(window->view(), Qt::Key_Return);
+    pump(20);
+    ASSERT_EQ(dialogs.boxes.size(), 1);
+    EXPECT_TRUE(dialogs.boxes[0].text.contains("\".Run\""));
+    EXPECT_TRUE(QFile::exists(folder.file("modules/macro/Run.bin")));
+    EXPECT_EQ(eval(page, "fileList.mdItems.get(0).textX").toString(), "Run");
+}
+
+// The menu opens at the row's height in the page, the list's scrolling taken off.
+TEST_F(MacroPage, TheContextMenuOpensBesideItsRow) {
+    for (int i = 1; i <= 14; ++i)
+        window->view()->createMacroIni();
+    eval(page, "refreshMacroFiles()");
+    QObject *list = control("fileList");
+    QObject *menu = control("contextMenu");
+    const struct {
+        int row;
+        qreal scroll;
+    } cases[] = {{0, 0}, {3, 0}, {12, 40}};
+    for (const auto &c : cases) {
+        part(list, "lvItems")->setProperty("contentY", c.scroll);
+        pump(20);
+        call(menu, "openFor", c.row);
+        EXPECT_EQ(menu->property("y").toReal(), c.row * 20 - c.scroll + 40) << c.row;
+        EXPECT_EQ(menu->property("x").toReal(), 119 - 45);
+    }
 }
 
 } // namespace

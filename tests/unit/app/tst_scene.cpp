@@ -319,6 +319,33 @@ TEST_F(Scene, BrightnessSetsTheTextAlpha) {
     }
 }
 
+// A value typed into R and left without Return goes to its swatch when another is chosen.
+TEST_F(Scene, AColourTypedWithoutReturnStaysWithItsSwatch) {
+    ASSERT_TRUE(poweredOn());
+    ASSERT_TRUE(settingsPanelOpen());
+    QObject *settings = object("_Page_Globalsetting");
+    const int typedFor = value(settings, "currentSwatch").toInt();
+    const int other = (typedFor + 1) % 7;
+    const auto swatch = [settings](int i) {
+        QQmlExpression e(qmlContext(settings), settings,
+                         QStringLiteral("swatches[%1].join(',')").arg(i));
+        return e.evaluate().toString();
+    };
+    const QString otherBefore = swatch(other);
+    click(value(settings, "fieldR").value<QObject *>());
+    QTest::keyClick(window->view(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(window->view(), "77");
+    QQuickItem *cell = nullptr;
+    QMetaObject::invokeMethod(member("_Page_Globalsetting", "swatchCells"), "itemAt",
+                              Q_RETURN_ARG(QQuickItem *, cell), Q_ARG(int, other));
+    click(cell);
+    EXPECT_TRUE(swatch(typedFor).startsWith("77,")) << swatch(typedFor).toStdString();
+    EXPECT_EQ(swatch(other), otherBefore);
+    EXPECT_EQ(value(settings, "currentSwatch").toInt(), other);
+    EXPECT_EQ(value(value(settings, "fieldR").value<QObject *>(), "text").toString(),
+              otherBefore.section(',', 0, 0));
+}
+
 TEST_F(Scene, ApplyWritesTheWhole32EntryListAndClosesThePanel) {
     ASSERT_TRUE(poweredOn());
     ASSERT_TRUE(settingsPanelOpen());

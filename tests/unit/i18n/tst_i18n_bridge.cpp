@@ -41,6 +41,7 @@ TEST(I18nBridge, LanguageSlotsReadTheProgramsLanguageFiles) {
         "LEFT BUTTON");
 
     // The keyboard macro warning takes its texts from the loaded language.
+    dialogs.boxes.clear(); // the word about the failed check of 025044
     QStringList lines;
     for (int i = 0; i < 100; ++i)
         lines << "A    [Down]";
@@ -52,6 +53,50 @@ TEST(I18nBridge, LanguageSlotsReadTheProgramsLanguageFiles) {
     ASSERT_EQ(dialogs.boxes.size(), 1);
     EXPECT_EQ(dialogs.boxes[0].title, "Too long");
     EXPECT_EQ(dialogs.boxes[0].text, "Cut.");
+}
+
+// A language that stops every transfer is said once, naming its file; a good language in
+// between makes the next failure worth saying again.
+TEST(I18nBridge, AFailedLanguageCheckIsToldOnceNamingTheFile) {
+    ProgramFolder folder;
+    FakeDialogs dialogs;
+    QStringList soundLog;
+    QList<FakeSoundPlayer *> players;
+    AppSeams seams;
+    seams.dialogs = &dialogs;
+    seams.soundPlayers = FakeSoundPlayer::factory(&soundLog, &players);
+    myQQuickView view(nullptr, seams);
+    folder.write("modules/i18n/lang_031000.ini",
+                 "[font]\nfamily=Arial\ntotal=1\ncs=" + languageChecksum(2).toUtf8() +
+                     "\n[strings]\n1=OK\n");
+    folder.write("modules/i18n/lang_025044.ini", "[font]\nfamily=X\ncs=bad\n");
+
+    const struct {
+        const char *code;
+        const char *told; // the words of the warning, or nullptr for none
+    } steps[] = {
+        {"025044", "lang_025044.ini does not carry the checksum"},
+        {"025044", nullptr}, // the same file again
+        {"031000", nullptr},
+        {"025044", "lang_025044.ini does not carry the checksum"},
+        {"042000", "lang_042000.ini is missing"},
+    };
+    for (const auto &step : steps) {
+        dialogs.boxes.clear();
+        call<QStringList>(&view, "getGlobalStrings", Q_ARG(QString, step.code));
+        EXPECT_EQ(bool(DeviceFlags::languageCheck), step.code == QString("031000"));
+        if (!step.told) {
+            EXPECT_TRUE(dialogs.boxes.isEmpty()) << step.code;
+            continue;
+        }
+        ASSERT_EQ(dialogs.boxes.size(), 1) << step.code;
+        EXPECT_EQ(dialogs.boxes[0].kind, "warning");
+        EXPECT_TRUE(dialogs.boxes[0].text.contains(step.told))
+            << dialogs.boxes[0].text.toStdString();
+        EXPECT_TRUE(dialogs.boxes[0].text.contains(folder.file("modules/i18n")))
+            << "the whole path";
+    }
+    DeviceFlags::languageCheck = true;
 }
 
 } // namespace

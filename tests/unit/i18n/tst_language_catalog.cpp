@@ -5,6 +5,7 @@
 #include "language_stamp.h"
 #include "program_folder.h"
 
+#include <QFileInfo>
 #include <QSettings>
 
 #include <gtest/gtest.h>
@@ -29,9 +30,11 @@ TEST(LanguageNames, UseQt4NumbersAndTheChineseSuffixes) {
         {"111225", "SPANISH (UNITED STATES)"},
         {"167000", "SWISS GERMAN"},
         {"031246", "ENGLISH (LATIN AMERICA AND THE CARIBBEAN)"},
-        {"abc000", ""},     // non-digits read as 0, which names no language
-        {"031", "ENGLISH"}, // a short code has country 0
-        {"999000", ""},
+        {"abc000", "DEFAULT"}, // non-digits read as 0, Qt 4's "any language"
+        {"031", "ENGLISH"},    // a short code has country 0
+        {"999000", "UNKNOWN"},
+        {"031999", "ENGLISH (UNKNOWN)"},
+        {"999999", "UNKNOWN (UNKNOWN)"},
     };
     for (const auto &[code, name] : cases)
         EXPECT_EQ(LanguageCatalog::displayName(code), name) << code;
@@ -62,6 +65,31 @@ TEST_F(Languages, ListsEveryLanguageFileByDisplayName) {
     EXPECT_EQ(languages.value("ENGLISH").toString(), "031000");
 
     EXPECT_TRUE(LanguageCatalog("./modules/none").chkLanguages().isEmpty());
+}
+
+// Only files that loading their code opens are listed, and numbers without a name still
+// list as entries of their own.
+TEST_F(Languages, ListsOnlyFilesItCanLoadUnderNamesThatStayApart) {
+    const std::pair<const char *, const char *> cases[] = {
+        {"lang_031000.ini", "ENGLISH"},
+        {"Lang_042000.ini", nullptr}, // loading "042000" opens lang_042000.ini
+        {"lang_043000.INI", nullptr},
+        {"lang_000000.ini", "DEFAULT"},
+        {"lang_998000.ini", "UNKNOWN"},
+        {"lang_031997.ini", "ENGLISH (UNKNOWN)"},
+    };
+    QStringList expected;
+    for (const auto &[file, name] : cases) {
+        folder.write(QStringLiteral("modules/i18n/") + file, "");
+        if (name)
+            expected << name;
+    }
+    const QVariantMap languages = catalog.chkLanguages();
+    expected.sort();
+    EXPECT_EQ(languages.keys(), expected);
+    for (const QVariant &code : languages)
+        EXPECT_TRUE(QFileInfo::exists(catalog.filePath(code.toString())))
+            << code.toString().toStdString();
 }
 
 TEST_F(Languages, LoadsStringsMessagesAndChecksTheChecksum) {

@@ -147,7 +147,7 @@ protected:
         ASSERT_TRUE(pipe.isOpen());
         source.setDeviceFolder(folder.file("no-such-folder"));
         source.setPointerPosition([] { return QPoint(640, 360); });
-        source.addDevice(pipe.takeReadEnd());
+        source.addDevice(pipe.takeReadEnd(), {}, EvdevInputSource::Kind::Keyboard);
     }
     void TearDown() override {
         hook.uninstall();
@@ -368,15 +368,15 @@ TEST_F(CapturePath, WithoutReadableEventDevicesTheWindowIsTheSource) {
     InputHook::keyboardProc({HookMessage::KeyUp, 0x01, 0});
 }
 
-// With a readable event device the window's own events are left alone, so a click on the
+// With a readable keyboard the window's own events are left alone, so a click on the
 // window is not reported twice.
-TEST_F(CapturePath, WithAReadableEventDeviceTheWindowIsNotObservedToo) {
+TEST_F(CapturePath, WithAReadableKeyboardTheWindowIsNotObservedToo) {
     EvdevPipe pipe;
     ASSERT_TRUE(pipe.isOpen());
     EvdevInputSource devices;
     devices.setDeviceFolder(folder.file("no-such-folder"));
     devices.setPointerPosition([] { return QPoint(7, 8); });
-    devices.addDevice(pipe.takeReadEnd());
+    devices.addDevice(pipe.takeReadEnd(), {}, EvdevInputSource::Kind::Keyboard);
     WindowInputSource windowEvents;
     InputHook hook({&devices, &windowEvents});
     ASSERT_TRUE(hook.install(0));
@@ -393,6 +393,71 @@ TEST_F(CapturePath, WithAReadableEventDeviceTheWindowIsNotObservedToo) {
     pipe.key(BTN_LEFT, 0);
     EXPECT_SCENE_CALLS(QStringList({"detectMouse [true,240,7,8]", "detectMouse [false,240,7,8]"}));
     hook.uninstall();
+}
+
+// A readable gamepad (udev hands those to the logged-in user) is no keyboard: the window's
+// key events still arrive. A keyboard that becomes readable later takes over, and a key
+// held across the change is reported down once and up once.
+TEST_F(CapturePath, AGamepadAloneLeavesTheWindowAsTheSourceUntilAKeyboardComes) {
+    EvdevPipe gamepad, keyboard;
+    ASSERT_TRUE(gamepad.isOpen() && keyboard.isOpen());
+    EvdevInputSource devices;
+    devices.setDeviceFolder(folder.file("no-such-folder"));
+    devices.addDevice(gamepad.takeReadEnd());
+    WindowInputSource windowEvents;
+    InputHook hook({&devices, &windowEvents});
+    ASSERT_TRUE(hook.install(0));
+
+    window->show();
+    const auto windowKey = [this](QEvent::Type type, int linuxKey) {
+        QKeyEvent event(type, 0, Qt::NoModifier, quint32(linuxKey + 8), 0, 0);
+        QCoreApplication::sendEvent(window->windowHandle(), &event);
+    };
+    gamepad.key(BTN_SOUTH, 1);
+    gamepad.key(BTN_SOUTH, 0);
+    windowKey(QEvent::KeyPress, KEY_A);
+    windowKey(QEvent::KeyRelease, KEY_A);
+    windowKey(QEvent::KeyPress, KEY_B); // held while the keyboard appears
+    EXPECT_SCENE_CALLS(
+        QStringList({keyCall(true, 0x04), keyCall(false, 0x04), keyCall(true, 0x05)}));
+
+    devices.addDevice(keyboard.takeReadEnd(), {}, EvdevInputSource::Kind::Keyboard);
+    windowKey(QEvent::KeyRelease, KEY_B); // the same release, seen by both
+    keyboard.key(KEY_B, 0);
+    windowKey(QEvent::KeyPress, KEY_C);
+    keyboard.key(KEY_C, 1);
+    keyboard.key(KEY_C, 0);
+    windowKey(QEvent::KeyRelease, KEY_C);
+    EXPECT_SCENE_CALLS(
+        QStringList({keyCall(false, 0x05), keyCall(true, 0x06), keyCall(false, 0x06)}));
+
+    // The keyboard unplugged: the window serves again.
+    keyboard.closeWriteEnd();
+    pump(50);
+    windowKey(QEvent::KeyPress, KEY_D);
+    windowKey(QEvent::KeyRelease, KEY_D);
+    EXPECT_SCENE_CALLS(QStringList({keyCall(true, 0x07), keyCall(false, 0x07)}));
+    hook.uninstall();
+}
+
+// Alt+Tab away: the release of Alt goes to another program. The window source lets the key
+// go when the program loses the focus, so its next press is reported and a recording gets
+// a release for every press.
+TEST_F(WindowPath, KeysHeldWhenTheProgramLosesTheFocusAreReleased) {
+    ASSERT_TRUE(hook.install(0));
+    sendKey(QEvent::KeyPress, KEY_LEFTALT, Qt::AltModifier);
+    sendKey(QEvent::KeyPress, KEY_TAB, Qt::AltModifier);
+    QApplicationStateChangeEvent away(Qt::ApplicationInactive);
+    QCoreApplication::sendEvent(qApp, &away);
+    EXPECT_SCENE_CALLS(QStringList(
+        {keyCall(true, 0xE2), keyCall(true, 0x2B), keyCall(false, 0xE2), keyCall(false, 0x2B)}));
+
+    QApplicationStateChangeEvent back(Qt::ApplicationActive);
+    QCoreApplication::sendEvent(qApp, &back);
+    sendKey(QEvent::KeyPress, KEY_LEFTALT, Qt::AltModifier);
+    sendKey(QEvent::KeyRelease, KEY_LEFTALT, Qt::NoModifier);
+    QCoreApplication::sendEvent(qApp, &away); // nothing held: nothing to let go
+    EXPECT_SCENE_CALLS(QStringList({keyCall(true, 0xE2), keyCall(false, 0xE2)}));
 }
 
 } // namespace

@@ -46,7 +46,7 @@ protected:
 };
 
 TEST_F(EvdevSource, KeysBecomeTheRecordsTheHooksWouldHaveSeen) {
-    source.addDevice(pipe.takeReadEnd());
+    source.addDevice(pipe.takeReadEnd(), {}, EvdevInputSource::Kind::Keyboard);
     ASSERT_TRUE(source.start());
     pipe.key(KEY_A, 1);
     pipe.key(KEY_A, 2); // auto-repeat: another down
@@ -69,7 +69,7 @@ TEST_F(EvdevSource, KeysBecomeTheRecordsTheHooksWouldHaveSeen) {
 }
 
 TEST_F(EvdevSource, ButtonsAndWheelsArePlacedAtThePointerAndMovementIsLeftOut) {
-    source.addDevice(pipe.takeReadEnd());
+    source.addDevice(pipe.takeReadEnd(), {}, EvdevInputSource::Kind::Keyboard);
     ASSERT_TRUE(source.start());
     pipe.write(EvdevPipe::record(EV_REL, REL_X, 4) + EvdevPipe::record(EV_REL, REL_Y, -2) +
                EvdevPipe::record(EV_KEY, BTN_LEFT, 1) + EvdevPipe::record(EV_SYN, SYN_REPORT, 0));
@@ -85,7 +85,7 @@ TEST_F(EvdevSource, ButtonsAndWheelsArePlacedAtThePointerAndMovementIsLeftOut) {
 }
 
 TEST_F(EvdevSource, RecordsSplitAcrossReadsAreJoined) {
-    source.addDevice(pipe.takeReadEnd());
+    source.addDevice(pipe.takeReadEnd(), {}, EvdevInputSource::Kind::Keyboard);
     ASSERT_TRUE(source.start());
     const QByteArray bytes =
         EvdevPipe::report(EV_KEY, KEY_ENTER, 1) + EvdevPipe::report(EV_KEY, KEY_ENTER, 0);
@@ -98,7 +98,7 @@ TEST_F(EvdevSource, RecordsSplitAcrossReadsAreJoined) {
 }
 
 TEST_F(EvdevSource, AfterLostRecordsHeldKeysAreReleased) {
-    source.addDevice(pipe.takeReadEnd());
+    source.addDevice(pipe.takeReadEnd(), {}, EvdevInputSource::Kind::Keyboard);
     ASSERT_TRUE(source.start());
     pipe.key(KEY_A, 1);
     pipe.key(KEY_LEFTCTRL, 1);
@@ -114,7 +114,7 @@ TEST_F(EvdevSource, AfterLostRecordsHeldKeysAreReleased) {
 }
 
 TEST_F(EvdevSource, ADeviceThatGoesAwayIsDropped) {
-    source.addDevice(pipe.takeReadEnd());
+    source.addDevice(pipe.takeReadEnd(), {}, EvdevInputSource::Kind::Keyboard);
     ASSERT_TRUE(source.start());
     pipe.key(KEY_B, 1);
     pipe.closeWriteEnd(); // what an unplugged keyboard looks like to a reader
@@ -124,7 +124,7 @@ TEST_F(EvdevSource, ADeviceThatGoesAwayIsDropped) {
 }
 
 TEST_F(EvdevSource, AReceiverMayStopTheSourceInTheMiddleOfARead) {
-    source.addDevice(pipe.takeReadEnd());
+    source.addDevice(pipe.takeReadEnd(), {}, EvdevInputSource::Kind::Keyboard);
     ASSERT_TRUE(source.start());
     QObject::connect(&source, &InputSource::keyboardEvent, &source, &EvdevInputSource::stop);
     pipe.write(EvdevPipe::report(EV_KEY, KEY_C, 1) + EvdevPipe::report(EV_KEY, KEY_C, 0));
@@ -133,7 +133,10 @@ TEST_F(EvdevSource, AReceiverMayStopTheSourceInTheMiddleOfARead) {
     EXPECT_EQ(source.deviceCount(), 0);
 }
 
-TEST_F(EvdevSource, StartsOnlyWithSomethingToRead) {
+TEST_F(EvdevSource, ObservesOnlyWithAKeyboardAndTellsWhenOneComesAndGoes) {
+    QList<bool> told;
+    QObject::connect(&source, &InputSource::availabilityChanged,
+                     [&told](bool observes) { told.append(observes); });
     EXPECT_FALSE(source.start()) << "no such folder";
 
     folder.write("input/event0", "a plain file is no event device");
@@ -142,9 +145,25 @@ TEST_F(EvdevSource, StartsOnlyWithSomethingToRead) {
     EXPECT_FALSE(source.start());
     EXPECT_EQ(source.deviceCount(), 0);
 
-    source.addDevice(pipe.takeReadEnd());
-    EXPECT_TRUE(source.start());
+    // A gamepad is readable, and still the keyboard is not observed.
+    EvdevPipe gamepad;
+    source.addDevice(gamepad.takeReadEnd());
+    EXPECT_FALSE(source.start());
     EXPECT_EQ(source.deviceCount(), 1);
+    gamepad.key(BTN_SOUTH, 1);
+    gamepad.key(BTN_SOUTH, 0);
+    pump();
+    EXPECT_TRUE(records.isEmpty());
+    EXPECT_TRUE(told.isEmpty());
+
+    source.addDevice(pipe.takeReadEnd(), {}, EvdevInputSource::Kind::Keyboard);
+    EXPECT_EQ(told, QList<bool>{true});
+    EXPECT_TRUE(source.start());
+    pipe.closeWriteEnd(); // the keyboard unplugged
+    pump();
+    EXPECT_EQ(told, (QList<bool>{true, false}));
+    EXPECT_EQ(source.deviceCount(), 1);
+
     source.stop();
     EXPECT_EQ(source.deviceCount(), 0);
 }

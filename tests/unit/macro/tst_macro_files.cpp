@@ -50,6 +50,29 @@ TEST_F(MacroFilesTest, NamesAreBinFilesSortedWithoutRegardToCase) {
     EXPECT_EQ(files.getMacroIniNames(), (QStringList{"A.bin", "b.bin", "c.bin"}));
 }
 
+// The list shows exactly the macros the program can open by the listed name, and a name
+// the list could never show (a hidden file) is no macro name.
+TEST_F(MacroFilesTest, TheListHoldsOnlyNamesThatOpen) {
+    const struct {
+        const char *file;
+        bool listed;
+    } cases[] = {
+        {"plain.bin", true},    {"Upper.BIN", false}, {"mixed.Bin", false},
+        {".hidden.bin", false}, {"..bin", false},     {"Macro. 001.bin", true},
+    };
+    for (const auto &c : cases)
+        folder.write(QStringLiteral("modules/macro/") + c.file, "[config]\ntotal=0\n");
+    const QStringList listed = files.getMacroIniNames();
+    for (const auto &c : cases)
+        EXPECT_EQ(listed.contains(c.file), c.listed) << c.file;
+    for (const QString &file : listed)
+        EXPECT_TRUE(files.exists(file.chopped(4))) << file.toStdString();
+
+    EXPECT_TRUE(files.filePath(".hidden").isEmpty());
+    EXPECT_FALSE(files.renameMacroIniFile("plain", ".plain"));
+    EXPECT_TRUE(files.exists("plain"));
+}
+
 TEST_F(MacroFilesTest, LinesSurviveSavingAndLoadingUnchanged) {
     const QString name = files.createMacroIni();
     const QStringList lines = {

@@ -195,4 +195,41 @@ TEST_F(MacroLibraryTest, ExportAsksWhereAndCopiesTheMacro) {
     EXPECT_EQ(folder.read("out.mc"), folder.read("modules/macro/m.bin"));
 }
 
+// The import chooser lists "*.mc" only: whatever the user typed, the export lands there.
+TEST_F(MacroLibraryTest, AnExportTypedWithoutTheEndingGetsIt) {
+    writeMacro("m", "index=-1", {down("A")});
+    const std::pair<const char *, const char *> cases[] = {
+        {"plain", "plain.mc"},           {"done.mc", "done.mc"},
+        {"Macro. 001", "Macro. 001.mc"}, // " 001" is no file ending of ours
+        {"notes.txt", "notes.txt.mc"},   {"LOUD.MC", "LOUD.MC.mc"},
+    };
+    for (const auto &[typed, written] : cases) {
+        dialogs.fileAnswer = folder.file(typed);
+        library.saveMacroIniToFile("m");
+        EXPECT_EQ(folder.read(written), folder.read("modules/macro/m.bin")) << typed;
+        if (QString(typed) != written) {
+            EXPECT_FALSE(QFileInfo::exists(folder.file(typed))) << typed;
+        }
+    }
+}
+
+TEST_F(MacroLibraryTest, ARenameToANameNoMacroCanHaveIsRefusedWithAWarning) {
+    writeMacro("m", "index=-1", {down("A")});
+    writeMacro("taken", "index=-1", {});
+    for (const QString &name : {QString(".m"), QString(), QString("a/b"), QString("..")}) {
+        dialogs.boxes.clear();
+        EXPECT_FALSE(library.renameMacroIniFile("m", name)) << name.toStdString();
+        ASSERT_EQ(dialogs.boxes.size(), 1) << name.toStdString();
+        EXPECT_EQ(dialogs.boxes[0].kind, "warning");
+        EXPECT_TRUE(dialogs.boxes[0].text.contains("\"" + name + "\""));
+        EXPECT_TRUE(library.files().exists("m"));
+    }
+    // A name that is merely taken fails as it always did, without a box.
+    dialogs.boxes.clear();
+    EXPECT_FALSE(library.renameMacroIniFile("m", "taken"));
+    EXPECT_TRUE(library.renameMacroIniFile("m", "renamed"));
+    EXPECT_TRUE(dialogs.boxes.isEmpty());
+    EXPECT_TRUE(library.files().exists("renamed"));
+}
+
 } // namespace

@@ -315,6 +315,15 @@ QList<Case> cases() {
              }});
     }
 
+    // A fire record's speed byte -> the slider position the page shows (and r8ctl names).
+    for (int speed : {0, 10, 27, 28, 45, 100, 255}) {
+        all.append({"fire slider " + std::to_string(speed),
+                    [speed](PageScripts &js, QString *e) {
+                        return js.call("KeyRecord", "fireSlider", {speed}, e);
+                    },
+                    [speed] { return QJsonValue(KeyFunctions::fireSlider(uchar(speed))); }});
+    }
+
     // The selector's keys: those the language file names, else the built-in ones.
     for (const QStringList &layout :
          {QStringList{}, QStringList{"LEFT", "", "MIDDLE"}, QStringList(16, QString())}) {

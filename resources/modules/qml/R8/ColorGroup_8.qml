@@ -9,8 +9,7 @@ Item {
     property alias modColors: cells
     property int currentIndex: 0
     property bool isCompat8Color: false
-    property var color8_RGB: [255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 0, 255,
-                              0, 255, 255, 255, 255, 0, 255, 255, 255, 255, 127, 0]
+    property var color8_RGB: Dpi.palette8Rgb
     property int maxStage: 8
     property alias cellRepeater: cellRepeater
     property alias gradient: gradient
@@ -46,9 +45,18 @@ Item {
         if (source === 1 || source === 2)
             clicked(currentIndex)
     }
+    // Commits what the fields hold to the current cell, when it differs from the cell.
     function commitFields() {
-        setRGB(2, Colors.channel(fieldR.text), Colors.channel(fieldG.text),
-               Colors.channel(fieldB.text))
+        var rgb = [Colors.channel(fieldR.text), Colors.channel(fieldG.text),
+                   Colors.channel(fieldB.text)]
+        var c = cells.get(currentIndex)
+        if (rgb[0] !== c.clrR || rgb[1] !== c.clrG || rgb[2] !== c.clrB)
+            setRGB(2, rgb[0], rgb[1], rgb[2])
+    }
+    // A cell chosen by the user: what was typed for the old one is kept first.
+    function chooseCell(index) {
+        setTextInputFocus(false)
+        setCurIndex(index)
     }
     function cellColor(index) {
         var c = cells.get(index)
@@ -132,7 +140,7 @@ Item {
                 }
                 MouseArea {
                     anchors.fill: parent
-                    onClicked: root.setCurIndex(index)
+                    onClicked: root.chooseCell(index)
                 }
             }
         }
@@ -202,7 +210,10 @@ Item {
                         font.family: mainIten.globalSetting_fontFamily
                         font.pixelSize: 10
                         onAccepted: root.commitFields()
-                        onActiveFocusChanged: if (!activeFocus) root.commitFields()
+                        // Leaving the field keeps the value, as Return does. When only the
+                        // window loses the focus (the busy lock, a box, a file dialog) the
+                        // field keeps its own and nothing is committed.
+                        onActiveFocusChanged: if (!activeFocus && !focus) root.commitFields()
                     }
                 }
             }

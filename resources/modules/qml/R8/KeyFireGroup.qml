@@ -2,7 +2,8 @@ import QtQuick
 import "../common"
 
 // The FIRE KEY choices of the key assignment page: what is repeated (a mouse button or a
-// key), how fast and how often. Every change but the radio buttons asks for a new record.
+// key), how fast and how often. Every change but the radio buttons asks for a new record;
+// a shot count typed and confirmed with Return asks the page, which knows what it is for.
 Item {
     id: group
     property bool fireByMouse: true
@@ -13,6 +14,7 @@ Item {
     property alias slider: _fire_slider
     property alias shots: _shots
     signal recordChanged
+    signal shotsConfirmed
 
     RadioButton {
         id: _fire_mouse_radio
@@ -71,7 +73,8 @@ Item {
             color: mainIten.globalSetting_color
             font.family: mainIten.globalSetting_fontFamily
             font.pixelSize: mainIten.globalSetting_size
-            onEditingFinished: group.recordChanged()
+            // Not on editingFinished: that comes with every loss of the focus too.
+            onAccepted: group.shotsConfirmed()
         }
         Text {
             text: "】times"

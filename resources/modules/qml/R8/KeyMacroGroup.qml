@@ -58,7 +58,8 @@ Item {
                 color: mainIten.globalSetting_color
                 font.family: mainIten.globalSetting_fontFamily
                 font.pixelSize: mainIten.globalSetting_size
-                onEditingFinished: group.timesConfirmed()
+                // Not on editingFinished: that comes with every loss of the focus too.
+                onAccepted: group.timesConfirmed()
             }
         }
         Text {

@@ -5,7 +5,6 @@ Column {
     id: root
     property var texts: ["LOAD", "SAVE", "RENAME", "CANCEL"]
     property int fileIndex: -1
-    property real listTop: 0
     property real scrollOffset: 0
     readonly property bool fading: fadeIn.running || fadeOut.running
     signal chosen(int item, int fileIndex)
@@ -22,8 +21,9 @@ Column {
         fadeOut.restart()
     }
 
+    // Beside the file's row, in the page's coordinates.
     x: 119 - 45
-    y: listTop + fileIndex * 20 - scrollOffset
+    y: fileIndex * 20 - scrollOffset + 40
     visible: false
     opacity: 0
 

@@ -1,6 +1,7 @@
 import QtQuick
 import "../common"
 import "../js/keyrecord.js" as KeyRecord
+import "../js/typed_field.js" as TypedField
 
 // Key assignment: pick a button, pick what it does. Edits stay in the model until Apply or
 // ALL SAVE sends the whole matrix.
@@ -30,6 +31,16 @@ Image {
     property alias resetButton: _btnReset
     property alias applyButton: _btnApply
 
+    // The "times" and "shots" fields keep the focus after Return and after clicks on the
+    // page, so a value typed there is committed explicitly: by Return, by a click on the
+    // empty window and by Apply, each time only to the key and function it was typed for
+    // and only when it changed. Whatever else takes the focus (the busy lock, a message box,
+    // a file dialog, another key chosen) commits nothing.
+    property int profileLoads: 0
+    property var fieldsShownFor: null
+    property string timesShown: ""
+    property string shotsShown: ""
+
     function curKeyId() {
         var i = _menu_matrix.getCurIndex()
         return i >= 0 && i < mapping_for_keyId.length ? mapping_for_keyId[i] : -1
@@ -42,6 +53,7 @@ Image {
     }
 
     function initUI() {
+        ++profileLoads
         initKeyMatrix()
         refreshMacroFiles()
         _ScrollSwap_CHK.isSelect = ui_View.getScrollPinSwap()
@@ -167,6 +179,27 @@ Image {
         macroGroup.times.text = "1"
         fireGroup.shots.text = String(KeyRecord.defaultShots)
         fireGroup.slider.currentIndex = -1
+        markFieldsShown()
+    }
+
+    function fieldContext() {
+        return TypedField.context(curKeyId(), _menu1.getCurIndex(), profileLoads)
+    }
+    function markFieldsShown() {
+        fieldsShownFor = fieldContext()
+        timesShown = macroGroup.times.text
+        shotsShown = fireGroup.shots.text
+    }
+    // The repeat count counts only in NORMAL PLAY; in the other modes it waits.
+    function commitTimes() {
+        if (playMode === 0 && TypedField.due(fieldsShownFor, fieldContext(), KeyRecord.FN_MACRO,
+                                             timesShown, macroGroup.times.text))
+            setMacro()
+    }
+    function commitShots() {
+        if (TypedField.due(fieldsShownFor, fieldContext(), KeyRecord.FN_FIRE, shotsShown,
+                           fireGroup.shots.text))
+            writeFire()
     }
 
     function keyCodeToUI(byte0, byte1, byte2, byte3) {
@@ -211,9 +244,11 @@ Image {
             fireGroup.shots.text = String(d.shots)
             break
         }
+        markFieldsShown()
     }
 
     function chooseFunction(index) {
+        endTextInput(false)
         if (!foolProofing()) {
             _menu1.setCurIndex(KeyRecord.FN_MOUSE)
             _list_mouse.setCurIndex(0)
@@ -249,9 +284,11 @@ Image {
                                          : fireGroup.keyInput.tmpKeycodeUSB
         setCurRecord(KeyRecord.fireRecord(code, fireGroup.slider.currentIndex,
                                           KeyRecord.toNumber(fireGroup.shots.text)))
+        shotsShown = fireGroup.shots.text
     }
 
     function setMacro() {
+        timesShown = macroGroup.times.text
         setCurRecord(KeyRecord.emptyRecord())
         // Slots that no key plays any more are given back first, so that the file chosen
         // now cannot be handed a slot another file still claims.
@@ -279,15 +316,18 @@ Image {
         setMacro()
     }
 
-    function endTextInput() {
-        if (macroGroup.times.activeFocus)
-            macroGroup.times.focus = false
-        if (fireGroup.shots.activeFocus)
-            fireGroup.shots.focus = false
+    // Ends typing in the fields; with `commit`, what was typed is kept first where it belongs.
+    function endTextInput(commit) {
+        if (commit) {
+            commitTimes()
+            commitShots()
+        }
+        macroGroup.times.focus = false
+        fireGroup.shots.focus = false
     }
 
     function pageReset() {
-        endTextInput()
+        endTextInput(false)
         var id = curKeyId()
         if (id < 0 || !foolProofing())
             return
@@ -297,13 +337,13 @@ Image {
     }
 
     function pageResetAll() {
-        endTextInput()
+        endTextInput(false)
         _model.resetAll()
         showCurrentKey()
     }
 
     function pageApply() {
-        endTextInput()
+        endTextInput(true)
         ui_View.setScrollPinSwap(_ScrollSwap_CHK.isSelect)
         ui_View.ui_12H_SetKeyMatrix(KeyRecord.matrix(_model.records()))
     }
@@ -329,7 +369,7 @@ Image {
     }
     Connections {
         target: mainIten
-        function onEmptyAreaPressed() { root.endTextInput() }
+        function onEmptyAreaPressed() { root.endTextInput(true) }
     }
 
     Text {
@@ -362,7 +402,7 @@ Image {
             setCurIndex(3)
         }
         onListElementClicked: function (index) {
-            root.endTextInput()
+            root.endTextInput(true) // kept only when the same key was chosen again
             root.showCurrentKey()
         }
     }
@@ -461,10 +501,7 @@ Image {
             playMode: root.playMode
             onFileChosen: root.setMacro()
             onPlayModeChosen: function (mode) { root.choosePlayMode(mode) }
-            onTimesConfirmed: {
-                if (root.playMode === 0)
-                    root.setMacro()
-            }
+            onTimesConfirmed: root.commitTimes()
             onListRequested: root.refreshMacroFiles()
         }
 
@@ -473,6 +510,7 @@ Image {
             x: fnArea.secondX
             visible: _menu1.defaultIndex === KeyRecord.FN_FIRE
             onRecordChanged: root.writeFire()
+            onShotsConfirmed: root.commitShots()
         }
 
         Row {

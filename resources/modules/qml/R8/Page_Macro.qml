@@ -442,7 +442,6 @@ Image {
     MacroFileMenu {
         id: _menu
         z: 20
-        listTop: files.y
         scrollOffset: files.lvItems.contentY
         onChosen: function (item, fileIndex) {
             var name = files.mdItems.get(fileIndex).textX

@@ -35,6 +35,7 @@ Image {
     property alias languageList: languageList
     property alias brightnessSlider: brightness
     property alias gradientStrip: gradient
+    property alias swatchCells: swatchCells
     property alias customBackgroundSwitch: customBackgroundSwitch
     property alias resetButton: resetButton
     property alias applyButton: applyButton
@@ -145,9 +146,18 @@ Image {
             applyTextColor(rgb)
     }
 
+    // Commits what the fields hold to the current swatch, when it differs from the swatch.
     function commitFields() {
-        setRGB(2, Colors.channel(fieldR.text), Colors.channel(fieldG.text),
-               Colors.channel(fieldB.text))
+        var rgb = [Colors.channel(fieldR.text), Colors.channel(fieldG.text),
+                   Colors.channel(fieldB.text)]
+        var was = swatches[currentSwatch]
+        if (rgb[0] !== Number(was[0]) || rgb[1] !== Number(was[1]) || rgb[2] !== Number(was[2]))
+            setRGB(2, rgb[0], rgb[1], rgb[2])
+    }
+    function endTextInput() {
+        fieldR.focus = false
+        fieldG.focus = false
+        fieldB.focus = false
     }
 
     width: 340
@@ -156,11 +166,7 @@ Image {
 
     Connections {
         target: mainIten
-        function onEmptyAreaPressed() {
-            fieldR.focus = false
-            fieldG.focus = false
-            fieldB.focus = false
-        }
+        function onEmptyAreaPressed() { root.endTextInput() }
     }
 
     DropdownList {
@@ -332,6 +338,7 @@ Image {
             y: 55
             spacing: 2
             Repeater {
+                id: swatchCells
                 model: 7
                 Item {
                     width: 19
@@ -351,6 +358,7 @@ Image {
                     MouseArea {
                         anchors.fill: parent
                         onClicked: {
+                            root.endTextInput() // keeps what was typed for the old swatch
                             root.currentSwatch = index
                             root.setRGB(3, root.swatches[index][0], root.swatches[index][1],
                                         root.swatches[index][2])
@@ -429,7 +437,9 @@ Image {
                         font.family: mainIten.globalSetting_fontFamily
                         font.pixelSize: 10
                         onAccepted: root.commitFields()
-                        onActiveFocusChanged: if (!activeFocus) root.commitFields()
+                        // Leaving the field keeps the value, as Return does; the window
+                        // alone losing the focus commits nothing.
+                        onActiveFocusChanged: if (!activeFocus && !focus) root.commitFields()
                     }
                 }
             }

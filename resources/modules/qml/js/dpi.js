@@ -101,6 +101,8 @@ function stagePosition(stage) {
 
 // The fixed colours of the logo LED and of the indicator's eight-colour mode, by colour id.
 var palette8 = MouseTables.tables.fixedColours.map(function (c) { return c.rgb })
+// The same as one list: R, G, B of id 0 first.
+var palette8Rgb = palette8.reduce(function (all, rgb) { return all.concat(rgb) }, [])
 
 // The id list as a user's choice sends it: orange (7) goes out as 8.
 function colourIdsToSend(ids) {

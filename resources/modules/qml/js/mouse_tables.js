@@ -22,6 +22,7 @@ var tables = {
   {"text": "YO-YO", "string": 92, "speed": true, "brightness": true, "palette": true},
   {"text": "SPOTLIGHT", "string": 24, "speed": true, "brightness": true, "palette": true}],
 "speedRanges": {"3": [1, 9], "4": [1, 9], "5": [1, 9], "8": [10, 10], "9": [5, 10], "10": [20, 10]},
+"startCells": [[255, 0, 0], [0, 0, 255], [0, 255, 0], [255, 0, 255], [255, 255, 0], [0, 255, 255], [255, 255, 255], [255, 127, 0]],
 "fixedColours": [
   {"name": "red", "rgb": [255, 0, 0]},
   {"name": "green", "rgb": [0, 255, 0]},
