@@ -73,8 +73,8 @@ Sets the report rate to 125, 250, 500 or 1000 Hz: stored in the current profile,
 "set" changes the DPI value of a stage (1..8; 0 switches it off where the sensor offers 0);
 the values each sensor type offers are those of the sensor page. All eight values are
 stored and sent as DPI codes. "stage" selects the current stage. "colors" sets the stage
-indicator colours: R,G,B, #RRGGBB or a colour name, one of
-{colours}.
+indicator colours: R,G,B, #RRGGBB or a colour name
+({colours}).
 A mouse whose logo LED shows only fixed colours takes names only.
 )",
          runDpi},
