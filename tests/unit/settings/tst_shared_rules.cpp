@@ -106,12 +106,8 @@ QList<Case> cases() {
         values << 2600 << 0 << 10000;
         all.append({"dpi codes type " + std::to_string(type),
                     [type, values](PageScripts &js, QString *e) {
-                        QVariantList v;
-                        for (int x : values)
-                            v.append(x);
-                        // codes() always gives eight; ask per value
                         QJsonArray out;
-                        for (const QVariant &x : v)
+                        for (int x : values)
                             out.append(js.call("Dpi", "code", {type, x}, e));
                         return QJsonValue(out);
                     },
@@ -295,7 +291,7 @@ QList<Case> cases() {
          [] {
              auto m = factoryMatrix();
              for (int k = 0; k < 12; ++k)
-                 m[k + 3 < 16 ? k + 3 : 0] = {9, 0, uchar(k + 1), 0};
+                 m[k + 3] = {9, 0, uchar(k + 1), 0};
              return m;
          }()},
     };
