@@ -88,8 +88,9 @@ double floorOf(const QList<WireRecord> &records) {
         if (r.kind == WireRecord::Feature) {
             close();
             const uchar code = uchar(r.plain.isEmpty() ? r.bytes.at(1) : r.plain.at(0));
-            if (code != 0x00 && code < 0x80)
-                ackWait = rowFor(MouseCommands::kSet, code).ackWait;
+            const size_t row = rowIndex(MouseCommands::kSet, code);
+            if (code != 0x00 && code < 0x80 && row < std::size(MouseCommands::kSet))
+                ackWait = MouseCommands::kSet[row].ackWait;
         } else if (r.kind == WireRecord::Output) {
             ++reports;
         }
@@ -137,8 +138,7 @@ void benchSetCommands(int rounds) {
          [](Hid_Thread &h, uchar *) { h.hid_03H_SetFunctionOption(0, 0, 0, 0); }},
         {"07H LED instruct (no ack wait)",
          [](Hid_Thread &h, uchar *) { h.hid_07H_SetLEDInstructFunction(1, 1, 0, 0); }},
-        {"0BH current DPI stage",
-         [](Hid_Thread &h, uchar *) { h.hid_0BH_SetCurrentDPIStage(2); }},
+        {"0BH current DPI stage", [](Hid_Thread &h, uchar *) { h.hid_0BH_SetCurrentDPIStage(2); }},
         {"0DH lighting effect", [](Hid_Thread &h, uchar *) { h.hid_0DH_SetRGBLedEffect(1, 3, 3); }},
         {"10H stage colours, 24 bytes",
          [](Hid_Thread &h, uchar *b) { h.hid_10H_SetLED8StageColor(1, b); }},
