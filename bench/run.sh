@@ -13,3 +13,6 @@ echo "== window, sound off"
 echo
 echo "== window, sound on"
 "$root/bench/window.sh" "$runs" sound=on
+echo
+echo "== profile watcher (r8ctl auto run)"
+"$build/bench/bench_autoswitch" 60

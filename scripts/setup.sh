@@ -10,12 +10,13 @@ packages=(
     qt6-base-dev qt6-declarative-dev qt6-multimedia-dev
     qml6-module-qtquick qml6-module-qtqml-workerscript qml6-module-qtquick-window
     qml6-module-qttest
-    libhidapi-dev libudev-dev libglib2.0-dev
+    libhidapi-dev libudev-dev libglib2.0-dev libxcb1-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     gsettings-desktop-schemas
     xvfb xauth
     fonts-wqy-microhei      # the interface's 【 】 brackets; DejaVu lacks them
-    imagemagick xdotool     # docs/screenshots.sh
+    imagemagick xdotool     # docs/screenshots.sh; the focus tests
+    evilwm                  # a small EWMH window manager for the focus tests under Xvfb
     # The package and its desktop files: cpack -G DEB (dpkg-shlibdeps, file), their checks.
     dpkg-dev file desktop-file-utils appstream groff-base
 )

@@ -18,6 +18,7 @@
 #include "udev_monitor.h"
 #include "widget.h"
 #include "window_input_source.h"
+#include "window_presence.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -122,10 +123,14 @@ int main(int argc, char *argv[]) {
             &window, &Widget::closeRequested, &window, [] { QCoreApplication::exit(1); },
             Qt::QueuedConnection);
         window.checkDevice();
-        if (startConnectedWindow(window))
+        // The profile watcher (r8ctl auto run) leaves the mouse alone while we are open.
+        WindowPresenceLock presence;
+        if (startConnectedWindow(window)) {
+            presence.hold();
             result = QApplication::exec();
-        else
+        } else {
             result = 1; // the handshake's box has been shown and dismissed
+        }
         inputHook.uninstall();
         InputHook::setKeyboardCallback(nullptr, nullptr);
         InputHook::setMouseCallback(nullptr, nullptr);

@@ -27,6 +27,13 @@ Cli::~Cli() {
     m_device.finish();
 }
 
+Status Cli::recheckDevice() {
+    const Status status = m_device.reconnect();
+    if (!status.ok())
+        return status;
+    return needDevice();
+}
+
 Status Cli::needDevice() {
     const Status status = m_device.connect();
     if (!status.ok())

@@ -18,6 +18,7 @@
 #include <memory>
 
 class PointerBackend;
+class QTextStream;
 class MacroLibrary;
 
 // Options that come before the command.
@@ -28,6 +29,7 @@ struct CliOptions {
     int profile = -1; // --profile: this run only; -1: the remembered one
     EmulatorCommandLine emulation;
     QString userFolder; // the directory the user started us from; file arguments are relative to it
+    QTextStream *out = nullptr; // for commands that report while they run (auto run)
 };
 
 // One run of r8ctl: the same subsystem objects the window's bridge holds, over the files
@@ -49,6 +51,8 @@ public:
 
     // Opens the device (handshake included) and lets the settings objects use it.
     Status needDevice();
+    // Runs the device check again (a watcher after a plug or unplug).
+    Status recheckDevice();
     // Device type as the bridge reads it: 0 keyboard, 1 mouse.
     int deviceType() const;
     // A macro library whose sender reaches the device when it is open.
@@ -93,9 +97,12 @@ Status runScrollSwap(Cli &cli, Arguments &args);
 Status runPointer(Cli &cli, Arguments &args);
 Status runMacro(Cli &cli, Arguments &args);
 Status runLang(Cli &cli, Arguments &args);
+Status runAuto(Cli &cli, Arguments &args);
 
 // profile apply: everything the current profile holds, sent to the mouse.
 Status applyProfile(Cli &cli);
+// The profile becomes the current one (remembered as by profile switch) and is applied.
+Status switchAndApplyProfile(Cli &cli, int index);
 
 // A key assignment record in words ("mouse left", "key A", "macro Jump (normal)").
 QString describeKeyRecord(const std::array<unsigned char, 4> &record, const MacroFiles &macros,

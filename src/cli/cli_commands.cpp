@@ -144,6 +144,29 @@ line form). "set" replaces the macro's lines (and rewrites its device slot, if i
 slot receives; "bind" is "button BUTTON macro NAME".
 )",
          runMacro},
+        {"auto", "rules that pick the profile by program or window, and their watcher",
+         "auto ...", R"(usage: r8ctl auto add MATCH PROFILE
+       r8ctl auto list
+       r8ctl auto remove N
+       r8ctl auto default PROFILE|none
+       r8ctl auto run
+
+Rules that choose the mouse's profile by what runs or has the focus, kept in
+modules/setting/autoswitch.ini beside the profiles. MATCH is a pattern (* ? [abc], case
+ignored) on
+  exe:NAME      a running program's name (the default: "gimp*" is "exe:gimp*")
+  class:CLASS   the focused window's class or instance (X11)
+  title:TITLE   the focused window's title (X11)
+Rules are tried in order and the first that matches wins; when none matches, the default
+profile applies (none: the mouse keeps what it has).
+
+"run" watches and applies the chosen profile with the same switch and apply as "profile
+switch" and "profile apply", only when the choice changes. It waits for a mouse that is
+absent or unplugged and applies the profile again when it comes back, leaves the mouse
+alone while the r8config window is open, and stops on Ctrl+C or SIGTERM. In a Wayland
+session no focused window can be read: only exe: rules work there.
+)",
+         runAuto},
         {"lang", "language files: list, check, stamp", "lang ...",
          R"(usage: r8ctl lang list
        r8ctl lang check FILE

@@ -16,6 +16,12 @@ public:
     void set(const QString &key, const QJsonValue &value);
     void addLine(const QString &line) { m_lines.append(line); }
     void warn(const QString &text) { m_warnings.append(text); }
+    // Forgets the fields and lines said so far (warnings stay).
+    void clear() {
+        m_fields.clear();
+        m_positions.clear();
+        m_lines.clear();
+    }
 
     bool isEmpty() const { return m_fields.isEmpty() && m_lines.isEmpty(); }
     const QStringList &warnings() const { return m_warnings; }

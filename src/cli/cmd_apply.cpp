@@ -5,6 +5,7 @@
 #include "profile_apply.h"
 
 #include <QJsonArray>
+#include <QSettings>
 
 Status applyProfile(Cli &cli) {
     if (Status s = cli.needDevice(); !s.ok())
@@ -25,4 +26,12 @@ Status applyProfile(Cli &cli) {
         return Status::deviceFailure(
             QStringLiteral("%1 did not reach the mouse").arg(failed.join(QStringLiteral(", "))));
     return Status::done();
+}
+
+Status switchAndApplyProfile(Cli &cli, int index) {
+    cli.profiles().select(index);
+    cli.rememberProfile(index);
+    // The window or another r8ctl may have changed the file since we opened it.
+    cli.profiles().current()->sync();
+    return applyProfile(cli);
 }

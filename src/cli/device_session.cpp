@@ -77,9 +77,9 @@ Status DeviceSession::connect() {
     if (m_tried)
         return m_outcome;
     m_tried = true;
-    if (m_emulation.emulate)
+    if (!m_bus && m_emulation.emulate)
         m_bus = std::make_unique<EmulatedBus>(m_emulation.options);
-    else
+    else if (!m_bus)
         m_bus = std::make_unique<HidapiBackend>();
     m_hid.setBackend(m_bus.get());
     m_hid.setOwnerWindow(this);
@@ -96,6 +96,18 @@ Status DeviceSession::connect() {
                            : text);
     }
     return m_outcome;
+}
+
+Status DeviceSession::reconnect() {
+    if (m_tried) {
+        finish();
+        m_tried = false;
+        m_refused = false;
+        m_connected = false;
+        m_outcome = Status::done();
+        static_cast<RefusalText *>(m_refusal.get())->text.clear();
+    }
+    return connect();
 }
 
 DeviceEntry DeviceSession::entry(int index) const {

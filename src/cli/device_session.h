@@ -26,6 +26,9 @@ public:
     // Runs the device check once; later calls return its outcome. A failed handshake is a
     // device failure with the program's own text ("Can not detect R8 !").
     Status connect();
+    // Runs the device check again on the same bus: for a watcher that outlives plugs and
+    // unplugs.
+    Status reconnect();
     bool isConnected() const { return m_connected; }
     bool isDemo() const;
     Hid_Thread *hid() { return m_connected ? &m_hid : nullptr; }

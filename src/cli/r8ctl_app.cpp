@@ -52,6 +52,7 @@ int runR8ctl(const QStringList &arguments, const QString &programFolder, QTextSt
              QTextStream &err) {
     CliOptions options;
     options.userFolder = QDir::currentPath();
+    options.out = &out;
     QStringList emulation{arguments.value(0)};
     bool help = false;
     int i = 1;

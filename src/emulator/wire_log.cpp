@@ -30,6 +30,11 @@ QList<WireRecord> WireLog::records() const {
     return m_records;
 }
 
+qint64 WireLog::now() const {
+    QMutexLocker lock(&m_mutex);
+    return m_clock.elapsed();
+}
+
 void WireLog::clear() {
     QMutexLocker lock(&m_mutex);
     m_records.clear();

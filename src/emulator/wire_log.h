@@ -30,6 +30,8 @@ public:
     bool isWritingFile() const;
     void add(WireRecord record);
     QList<WireRecord> records() const;
+    // The log's clock now, in the unit of WireRecord::ms (for measuring delays up to a report).
+    qint64 now() const;
     void clear();
 
     static QString formatLine(const WireRecord &record);
