@@ -23,7 +23,7 @@ if [ "$which" != all ] && [[ ! " ${targets[*]} " == *" $which "* ]]; then
     exit 2
 fi
 
-command -v clang++ >/dev/null || { echo "clang++ is missing: run scripts/setup.sh" >&2; exit 1; }
+bash "$root/scripts/setup.sh" --fuzz
 if [ ! -f "$build/build.ninja" ]; then
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DR8_FUZZ=ON
