@@ -42,13 +42,18 @@ run_one() {
     # r8ctl may wait on the virtual mouse's slow answers; everything else is quick.
     local timeout=10
     [ "$t" = cli_arguments ] && timeout=60
+    # Fork mode keeps fuzzing after a finding, so one known fault does not end the run.
     "$build/fuzz/fuzz_$t" "$corpus" "$root/tests/fuzz/corpus/$t" \
+        -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 \
         -max_total_time="$seconds" -timeout="$timeout" -rss_limit_mb=2048 -max_len=65536 \
-        -artifact_prefix="$findings/" -print_final_stats=1 >"$build/findings/$t.log" 2>&1 || true
-    local runs execs
-    execs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$build/findings/$t.log" | grep -o '[0-9]*$' || true)
-    runs=$(ls "$findings" | grep -c -E '^(crash|timeout|oom|leak|slow-unit)-' || true)
-    echo "$t: ${execs:-?} executions in ${seconds} s, $runs finding(s) in $findings (log: $build/findings/$t.log)"
+        -artifact_prefix="$findings/" >"$build/findings/$t.log" 2>&1 || true
+    # The last status line: "#EXECS: cov: ... oom/timeout/crash: O/T/C time: ...".
+    local last execs faults found
+    last=$(grep -E '^#[0-9]+: cov:' "$build/findings/$t.log" | tail -1 || true)
+    execs=$(sed -E 's/^#([0-9]+):.*/\1/' <<<"$last")
+    faults=$(grep -oE 'oom/timeout/crash: [0-9]+/[0-9]+/[0-9]+' <<<"$last" | cut -d' ' -f2)
+    found=$(find "$findings" -type f | wc -l)
+    echo "$t: ${execs:-?} executions in $seconds s, oom/timeout/crash ${faults:-0/0/0}, $found input(s) in $findings (log: $build/findings/$t.log)"
 }
 
 if [ "$which" = all ]; then
