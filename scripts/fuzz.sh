@@ -6,7 +6,7 @@
 # cli_arguments. Each starts from its seeds in tests/fuzz/corpus/TARGET; what it learns goes
 # to build-fuzz/corpus/TARGET, crashes and hangs to build-fuzz/findings/TARGET. A finding
 # becomes a regression input by copying it into tests/fuzz/corpus/TARGET once it is fixed.
-# JOBS=N runs N targets at a time with "all" (default 1).
+# JOBS=N runs N targets at a time with "all" (default 1); FUZZ_SKIP_BUILD=1 uses the build as it is.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
@@ -28,7 +28,13 @@ if [ ! -f "$build/build.ninja" ]; then
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DR8_FUZZ=ON
 fi
-cmake --build "$build" --target r8_fuzz
+if [ -n "${FUZZ_SKIP_BUILD:-}" ]; then
+    :   # built already (FUZZ_SKIP_BUILD=1)
+elif [ "$which" = all ]; then
+    cmake --build "$build" --target r8_fuzz
+else
+    cmake --build "$build" --target "fuzz_$which"
+fi
 
 # Qt's own allocations at exit and the leak checker do not mix; faults are what we look for.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}

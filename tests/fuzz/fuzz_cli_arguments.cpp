@@ -53,11 +53,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     QDir(program + QStringLiteral("/modules/macro")).removeRecursively();
     QDir(user).removeRecursively();
     QDir().mkpath(user);
+    const QString previous = QDir::currentPath();
     QDir::setCurrent(user);
 
     QString outText, errText;
     QTextStream out(&outText), err(&errText);
     const int code = runR8ctl(QStringList{QStringLiteral("r8ctl")} + words, program, out, err);
+    QDir::setCurrent(previous);
     if (code < 0 || code > 2)
         std::abort();
     return 0;
