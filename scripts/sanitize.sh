@@ -16,7 +16,7 @@ export QT_QPA_PLATFORM=offscreen
 
 # The device stack's tests: the watch, the pool transfers, the shared flags, the device list.
 thread_tests=(tst_device_table tst_device_commands tst_device_transport tst_device_supervision
-              tst_device_startup tst_macro_library tst_settings_on_mouse)
+              tst_macro_library)
 
 configure() {
     local dir=$1 sanitizers=$2
