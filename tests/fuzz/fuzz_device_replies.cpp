@@ -26,12 +26,8 @@ public:
         return outcome(int(length));
     }
     int write(const unsigned char *, size_t length) override { return outcome(int(length)); }
-    int getFeatureReport(unsigned char *data, size_t length) override {
-        return fill(data, length);
-    }
-    int readTimeout(unsigned char *data, size_t length, int) override {
-        return fill(data, length);
-    }
+    int getFeatureReport(unsigned char *data, size_t length) override { return fill(data, length); }
+    int readTimeout(unsigned char *data, size_t length, int) override { return fill(data, length); }
 
 private:
     // 0: error, 1: nothing (a time-out), 2: a short report, else the whole report.

@@ -19,7 +19,8 @@ void checkEncoding(const QStringList &lines, int deviceType) {
         previous = end;
     }
     // The slot always ends a macro with its end mark, however long the macro is.
-    const int slot = deviceType == MacroDevice::keyboard ? MacroSlotSize::keyboard : MacroSlotSize::mouse;
+    const int slot =
+        deviceType == MacroDevice::keyboard ? MacroSlotSize::keyboard : MacroSlotSize::mouse;
     const MacroSlotBuffer buffer = fitMacroToSlot(encoding, slot);
     if (buffer.bytes.size() != slot)
         std::abort();

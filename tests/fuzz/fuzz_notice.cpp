@@ -27,7 +27,8 @@ void checkDecoded(const NoticeMessage &message) {
 NoticeServer &server() {
     static NoticeServer *s = [] {
         auto *created = new NoticeServer;
-        if (!created->listen(QStringLiteral("fuzz notice %1").arg(QCoreApplication::applicationPid())))
+        if (!created->listen(
+                QStringLiteral("fuzz notice %1").arg(QCoreApplication::applicationPid())))
             std::abort();
         QObject::connect(created, &NoticeServer::noticeReceived, created, &checkDecoded);
         setNoticeHandler([](const NoticeMessage &, void *) {}, nullptr);

@@ -70,7 +70,8 @@ public:
     uint8_t byte() { return m_pos < m_size ? m_data[m_pos++] : 0; }
     bool empty() const { return m_pos >= m_size; }
     QByteArray rest() {
-        const QByteArray r(reinterpret_cast<const char *>(m_data + m_pos), qsizetype(m_size - m_pos));
+        const QByteArray r(reinterpret_cast<const char *>(m_data + m_pos),
+                           qsizetype(m_size - m_pos));
         m_pos = m_size;
         return r;
     }
