@@ -5,6 +5,7 @@
 #include "gsettings_pointer.h"
 #include "hidapi_backend.h"
 #include "input_hook.h"
+#include "leftover_files.h"
 #include "myqquickview.h"
 #include "notice.h"
 #include "notice_channel.h"
@@ -60,6 +61,7 @@ int main(int argc, char *argv[]) {
     if (dataFolder.isEmpty())
         return 1;
     QDir::setCurrent(dataFolder);
+    LeftoverFiles::clean();
 
     QtDialogs dialogs;
     AppSeams seams;
@@ -85,7 +87,9 @@ int main(int argc, char *argv[]) {
         InputHook::setMouseCallback(forwardMouseToWindow, &window);
 
         NoticeServer notices;
-        notices.listen(window.windowTitle());
+        if (!notices.listen(window.windowTitle()))
+            std::fprintf(stderr, "r8config: no notice channel (no private runtime folder, or "
+                                 "another copy listens under this title)\n");
         QObject::connect(&notices, &NoticeServer::noticeReceived,
                          [](const NoticeMessage &message) { noticeFilter(message, nullptr); });
         setNoticeHandler(showNotice, &window);

@@ -5,7 +5,8 @@
 class QWidget;
 
 // Dialogs with QMessageBox and QFileDialog. Boxes have no parent (they are titled, not
-// owned); file dialogs open over `fileDialogParent` when one is set.
+// owned) and show their text as plain text; file dialogs open over `fileDialogParent` when
+// one is set.
 class QtDialogs : public Dialogs {
 public:
     void setFileDialogParent(QWidget *parent) { m_parent = parent; }

@@ -9,7 +9,11 @@
 
 #include <QSettings>
 
-Widget::Widget(const AppSeams &seams, QWidget *parent) : QWidget(parent), m_seams(seams) {
+Widget::Widget(const AppSeams &seams, QWidget *parent)
+    : QWidget(parent), m_seams(seams), m_notices([this](const QString &text) {
+          if (Dialogs *dialogs = ownerDialogs())
+              dialogs->warning(windowTitle(), text);
+      }) {
     m_hid.setBackend(m_seams.hidBackend);
     m_hid.setOwnerWindow(this);
     m_controller = new Ui_Controler;
@@ -59,8 +63,7 @@ void showNotice(const NoticeMessage &message, void *context) {
     QString text;
     if (!widget || !decodeNotice(message, &text))
         return;
-    if (Dialogs *dialogs = widget->ownerDialogs())
-        dialogs->warning(widget->windowTitle(), text);
+    widget->notices().post(text);
 }
 
 void forwardKeyboardToWindow(quint8 keyCode, bool isDown, void *context) {

@@ -3,6 +3,7 @@
 #include "app_seams.h"
 #include "device_owner.h"
 #include "hid_thread.h"
+#include "notice_queue.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -24,6 +25,8 @@ public:
     Ui_Controler *controller() const { return m_controller; }
     myQQuickView *view() const;
     const QTimer &checkTimer() const { return m_checkTimer; }
+    // Notice boxes, one at a time.
+    NoticeQueue &notices() { return m_notices; }
 
     // DeviceOwner
     QString ownerTitle() const override { return windowTitle(); }
@@ -47,10 +50,12 @@ private:
     QTimer m_checkTimer;
     Ui_Controler *m_controller = nullptr;
     Hid_Thread m_hid;
+    NoticeQueue m_notices;
 };
 
 // Shows a notice's text in a warning box titled with the window's title, when the notice
-// is well-formed. Registered with the notice filter, `context` being the Widget.
+// is well-formed; while a notice box is open the text waits its turn (NoticeQueue).
+// Registered with the notice filter, `context` being the Widget.
 void showNotice(const struct NoticeMessage &message, void *context);
 
 // Key and mouse-button capture callbacks, registered with the Widget as `context`: they hand

@@ -58,9 +58,20 @@ QString Cli::userPath(const QString &argument) const {
     return QDir::cleanPath(QDir(m_options.userFolder).absoluteFilePath(argument));
 }
 
-void Cli::rememberProfile(int index) {
+bool Cli::rememberProfile(int index) {
     QSettings state(stateFile(), QSettings::IniFormat);
     state.setValue(QStringLiteral("profile/current"), index);
+    state.sync();
+    return state.status() != QSettings::AccessError;
+}
+
+Status Cli::commit() {
+    QString failed;
+    if (!m_profiles.commit(&failed))
+        return Status::badInput(
+            QStringLiteral("cannot write %1: the change is not stored")
+                .arg(QDir::cleanPath(QDir::current().absoluteFilePath(failed))));
+    return Status::done();
 }
 
 Status expectNoMore(const Arguments &args) {

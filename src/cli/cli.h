@@ -61,7 +61,12 @@ public:
 
     // The profile r8ctl works on between runs (the window always starts on P01).
     static QString stateFile() { return QStringLiteral("./modules/setting/r8ctl.ini"); }
-    void rememberProfile(int index);
+    // False when the choice could not be stored.
+    bool rememberProfile(int index);
+
+    // Puts every setting the command changed on disk; a failure when a file could not be
+    // written (a full disk, a read-only folder), naming it.
+    Status commit();
 
 private:
     CliOptions m_options;

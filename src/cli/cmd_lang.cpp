@@ -1,10 +1,10 @@
 // lang: the language files beside the program and their checksum.
+#include "bounded_file.h"
 #include "cli.h"
 #include "language_catalog.h"
 #include "language_file.h"
 #include "language_stamp.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -36,8 +36,10 @@ Status runLang(Cli &cli, Arguments &args) {
     if (Status s = expectNoMore(args); !s.ok())
         return s;
     const QString path = cli.userPath(argument);
-    if (!QFileInfo(path).isFile())
-        return Status::badInput(QStringLiteral("cannot read '%1'").arg(argument));
+    QByteArray contents;
+    QString reason;
+    if (!BoundedFile::read(path, LanguageFile::kMaxFileBytes, &contents, &reason))
+        return Status::badInput(QStringLiteral("cannot read '%1': %2").arg(argument, reason));
 
     if (verb == QLatin1String("stamp")) {
         bool changed = false;

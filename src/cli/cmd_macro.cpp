@@ -1,12 +1,11 @@
 // macro: the macro files, their encoding and binding a macro to a button.
+#include "bounded_file.h"
 #include "cli.h"
 #include "cli_values.h"
 #include "macro_encoder.h"
 #include "macro_library.h"
 #include "macro_text.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -23,10 +22,10 @@ Status needMacro(Cli &cli, const QString &name) {
 }
 
 Status readUserFile(Cli &cli, const QString &argument, QByteArray *contents) {
-    QFile file(cli.userPath(argument));
-    if (!file.open(QIODevice::ReadOnly))
-        return Status::badInput(QStringLiteral("cannot read '%1'").arg(argument));
-    *contents = file.readAll();
+    QString reason;
+    if (!BoundedFile::read(cli.userPath(argument), BoundedFile::kMaxDataFileBytes, contents,
+                           &reason))
+        return Status::badInput(QStringLiteral("cannot read '%1': %2").arg(argument, reason));
     return Status::done();
 }
 
@@ -137,11 +136,10 @@ Status macroImport(Cli &cli, const QString &name, const QString &fileArgument) {
     if (Status s = needMacro(cli, name); !s.ok())
         return s;
     const QString source = cli.userPath(fileArgument);
-    if (!QFileInfo(source).isFile() || !QFileInfo(source).isReadable())
-        return Status::badInput(QStringLiteral("cannot read '%1'").arg(fileArgument));
-    if (!cli.macroFiles().importFile(name, source))
+    QString error;
+    if (!cli.macroFiles().importFile(name, source, &error))
         return Status::badInput(
-            QStringLiteral("cannot import '%1' into '%2'").arg(fileArgument, name));
+            QStringLiteral("cannot import '%1' into '%2': %3").arg(fileArgument, name, error));
     cli.report().set(QStringLiteral("imported"), name);
     cli.report().set(QStringLiteral("from"), source);
     return Status::done();
@@ -151,8 +149,9 @@ Status macroExport(Cli &cli, const QString &name, const QString &fileArgument) {
     if (Status s = needMacro(cli, name); !s.ok())
         return s;
     const QString target = cli.userPath(fileArgument);
-    if (!cli.macroFiles().exportFile(name, target))
-        return Status::badInput(QStringLiteral("cannot write '%1'").arg(fileArgument));
+    QString error;
+    if (!cli.macroFiles().exportFile(name, target, &error))
+        return Status::badInput(QStringLiteral("cannot export '%1': %2").arg(name, error));
     cli.report().set(QStringLiteral("exported"), name);
     cli.report().set(QStringLiteral("to"), target);
     return Status::done();

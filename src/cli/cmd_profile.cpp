@@ -191,24 +191,27 @@ Status runProfile(Cli &cli, Arguments &args) {
     if (verb == QLatin1String("switch")) {
         // The mouse is not told which profile is current: nothing is sent.
         cli.profiles().select(index);
-        cli.rememberProfile(index);
+        if (!cli.rememberProfile(index))
+            return Status::badInput(
+                QStringLiteral("cannot write %1: the choice is not stored").arg(Cli::stateFile()));
         cli.report().set(QStringLiteral("current"), profileName(index));
         return Status::done();
     }
     if (verb == QLatin1String("export")) {
-        if (!cli.profiles().exportToFile(index, file))
-            return Status::badInput(QStringLiteral("cannot write '%1'").arg(file));
+        QString reason;
+        if (!cli.profiles().exportToFile(index, file, &reason))
+            return Status::badInput(
+                QStringLiteral("cannot export %1: %2").arg(profileName(index), reason));
         cli.report().set(QStringLiteral("exported"), profileName(index));
         cli.report().set(QStringLiteral("to"), file);
         return Status::done();
     }
     const QString source =
         verb == QLatin1String("import") ? file : cli.profiles().defaultFileName();
-    if (!QFileInfo(source).isFile())
-        return Status::badInput(QStringLiteral("cannot read '%1'").arg(source));
-    if (!cli.profiles().replaceFromFile(index, source))
+    QString reason;
+    if (!cli.profiles().replaceFromFile(index, source, &reason))
         return Status::badInput(
-            QStringLiteral("cannot copy '%1' over %2").arg(source, profileName(index)));
+            QStringLiteral("%1 is unchanged: %2").arg(profileName(index), reason));
     cli.report().set(verb == QLatin1String("import") ? QStringLiteral("imported")
                                                      : QStringLiteral("reset"),
                      profileName(index));

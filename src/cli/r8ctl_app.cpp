@@ -4,9 +4,11 @@
 #include "cli_help.h"
 #include "cli_values.h"
 #include "key_names.h"
+#include "leftover_files.h"
 #include "r8_build_info.h"
 
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -146,13 +148,22 @@ int runR8ctl(const QStringList &arguments, const QString &programFolder, QTextSt
     options.emulation = parseEmulatorCommandLine(emulation);
     if (!options.emulation.error.isEmpty())
         return fail(Status::badInput(options.emulation.error), options.json, err);
-    if (!options.emulation.options.wireLog.isEmpty())
+    if (!options.emulation.options.wireLog.isEmpty()) {
         options.emulation.options.wireLog =
             QDir(options.userFolder).absoluteFilePath(options.emulation.options.wireLog);
+        // Asked for and not written is worse than refused: say so before anything runs.
+        QFile log(options.emulation.options.wireLog);
+        if (options.emulation.emulate && !log.open(QIODevice::WriteOnly | QIODevice::Append))
+            return fail(
+                Status::badInput(QStringLiteral("cannot write the wire log '%1': %2")
+                                     .arg(options.emulation.options.wireLog, log.errorString())),
+                options.json, err);
+    }
 
     // Every relative path of the program ("./modules/...") is relative to its own folder.
     FolderScope folder;
     QDir::setCurrent(programFolder);
+    LeftoverFiles::clean();
     buildKeyNameTable();
 
     Status status;
@@ -163,6 +174,8 @@ int runR8ctl(const QStringList &arguments, const QString &programFolder, QTextSt
         Cli cli(options);
         status = (*runner)(cli, args);
         cli.device().finish();
+        if (status.ok())
+            status = cli.commit();
         warnings = cli.report().warnings() + cli.dialogs().takeWarnings();
         result = cli.report().toJson();
         text = cli.report().toText();

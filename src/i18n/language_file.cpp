@@ -1,5 +1,6 @@
 #include "language_file.h"
 
+#include "bounded_file.h"
 #include "language_checksum.h"
 
 #include <QSettings>
@@ -9,8 +10,8 @@ namespace {
 // string, so such a value is put back together the way it was written.
 QString textOf(const QVariant &value) {
     if (value.metaType().id() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
+        return value.toStringList().join(QStringLiteral(", ")).left(LanguageFile::kMaxTextLength);
+    return value.toString().left(LanguageFile::kMaxTextLength);
 }
 } // namespace
 
@@ -26,9 +27,12 @@ QString LanguageFile::expectedChecksum() const {
 }
 
 LanguageFile LanguageFile::read(const QString &path) {
+    LanguageFile file;
+    // The settings library reads the whole file before it answers a single key.
+    if (!BoundedFile::isRegularWithin(path, kMaxFileBytes))
+        return file;
     // Qt 6 reads INI files as UTF-8.
     QSettings ini(path, QSettings::IniFormat);
-    LanguageFile file;
     file.fontFamily = textOf(ini.value(QStringLiteral("font/family")));
     const int total = qBound(0, ini.value(QStringLiteral("font/total")).toInt(), kMaxStrings);
     file.storedChecksum = textOf(ini.value(QStringLiteral("font/cs")));

@@ -10,6 +10,11 @@ struct LanguageFile {
     // so a damaged or hostile count cannot hang the program or exhaust its memory. Far above
     // what any interface needs (the pages use fewer than 120).
     static constexpr int kMaxStrings = 4096;
+    // A language file is a few KB; a larger one, or anything but a regular file, reads as a
+    // missing file (and so fails its check). Longer texts are cut: no interface text needs
+    // more, and the pages lay out every text they are given.
+    static constexpr qint64 kMaxFileBytes = 1 << 20;
+    static constexpr int kMaxTextLength = 4096;
     static constexpr int kMessageCount = 6;
     static constexpr int kLayoutCount = 16;
 

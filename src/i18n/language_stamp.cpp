@@ -1,22 +1,34 @@
 #include "language_stamp.h"
 
+#include "atomic_replace.h"
+#include "bounded_file.h"
 #include "language_file.h"
 
-#include <QFile>
-#include <QRegularExpression>
-#include <QSaveFile>
+#include <QByteArrayList>
 
 namespace {
-bool isSectionHeader(const QString &line) {
-    return line.trimmed().startsWith(QLatin1Char('['));
+
+// The file is edited as bytes: every line but the checksum stays byte for byte as written,
+// text that is not valid UTF-8 included.
+bool isSectionHeader(const QByteArray &line) {
+    return line.trimmed().startsWith('[');
 }
+
+bool isChecksumLine(const QByteArray &line) {
+    const QByteArray t = line.trimmed();
+    if (!t.startsWith("cs"))
+        return false;
+    return t.mid(2).trimmed().startsWith('=');
+}
+
 } // namespace
 
 bool stampLanguageFile(const QString &path, bool *changed, QString *error) {
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly)) {
+    QByteArray contents;
+    QString reason;
+    if (!BoundedFile::read(path, LanguageFile::kMaxFileBytes, &contents, &reason)) {
         if (error)
-            *error = in.errorString();
+            *error = QStringLiteral("cannot read '%1': %2").arg(path, reason);
         return false;
     }
     const LanguageFile file = LanguageFile::read(path);
@@ -24,11 +36,8 @@ bool stampLanguageFile(const QString &path, bool *changed, QString *error) {
     if (changed)
         *changed = file.storedChecksum != checksum;
 
-    QStringList lines = QString::fromUtf8(in.readAll()).split(QLatin1Char('\n'));
-    in.close();
-    static const QRegularExpression csKey(QStringLiteral("^\\s*cs\\s*="));
-    const QString stamped = QStringLiteral("cs=") + checksum;
-
+    QByteArrayList lines = contents.split('\n');
+    const QByteArray stamped = "cs=" + checksum.toLatin1();
     int fontHeader = -1;
     bool done = false;
     for (int i = 0; i < lines.size() && !done; ++i) {
@@ -36,13 +45,11 @@ bool stampLanguageFile(const QString &path, bool *changed, QString *error) {
             if (fontHeader >= 0) { // the font section ended without a cs line
                 lines.insert(i, stamped);
                 done = true;
-            } else if (lines[i].trimmed().compare(QStringLiteral("[font]"), Qt::CaseInsensitive) ==
-                       0) {
+            } else if (lines[i].trimmed().toLower() == "[font]") {
                 fontHeader = i;
             }
-        } else if (fontHeader >= 0 && csKey.match(lines[i]).hasMatch()) {
-            const bool crlf = lines[i].endsWith(QLatin1Char('\r'));
-            lines[i] = stamped + (crlf ? QStringLiteral("\r") : QString());
+        } else if (fontHeader >= 0 && isChecksumLine(lines[i])) {
+            lines[i] = stamped + (lines[i].endsWith('\r') ? "\r" : "");
             done = true;
         }
     }
@@ -50,19 +57,32 @@ bool stampLanguageFile(const QString &path, bool *changed, QString *error) {
         if (fontHeader < 0) {
             if (!lines.isEmpty() && lines.last().isEmpty())
                 lines.removeLast();
-            lines << QStringLiteral("[font]");
+            lines << "[font]";
         }
         if (!lines.isEmpty() && lines.last().isEmpty())
             lines.insert(lines.size() - 1, stamped);
         else
-            lines << stamped << QString();
+            lines << stamped << QByteArray();
     }
 
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(lines.join(QLatin1Char('\n')).toUtf8()) < 0 ||
-        !out.commit()) {
+    // The stamped file must read back as valid before it replaces the old one; a header
+    // the reader does not take for [font] (such as [FONT]) or a second [font] section would
+    // leave it failing its check.
+    const auto readsValid = [&](const QString &written, QString *why) {
+        const LanguageFile check = LanguageFile::read(written);
+        if (check.passesCheck())
+            return true;
+        *why = QStringLiteral("the stamp would not make it valid: font/cs would read '%1' where "
+                              "its strings need '%2' (is the [font] header written otherwise, "
+                              "or is there a second [font] section?)")
+                   .arg(check.storedChecksum, check.expectedChecksum());
+        return false;
+    };
+    if (!AtomicReplace::write(path, lines.join('\n'), &reason, readsValid)) {
         if (error)
-            *error = out.errorString();
+            *error = QStringLiteral("cannot stamp '%1': %2").arg(path, reason);
+        if (changed)
+            *changed = false;
         return false;
     }
     return true;

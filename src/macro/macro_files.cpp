@@ -1,5 +1,8 @@
 #include "macro_files.h"
 
+#include "bounded_file.h"
+#include "file_replace.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,28 +22,26 @@ QString textOf(const QVariant &value) {
     return value.toString();
 }
 
+// A line break or an escape sequence in a name garbles every listing that shows it (and a
+// NUL cuts the file name short).
+bool hasControlCharacter(const QString &name) {
+    for (QChar c : name)
+        if (c.category() == QChar::Other_Control)
+            return true;
+    return false;
+}
+
+// The settings library reads a whole file before it answers: a huge file dropped into the
+// folder reads as an empty macro instead of holding up the program.
+bool readable(const QString &path) {
+    return BoundedFile::isRegularWithin(path, BoundedFile::kMaxDataFileBytes);
+}
+
 bool sameFile(const QString &a, const QString &b) {
     const QString ca = QFileInfo(a).canonicalFilePath();
     return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
 }
 
-// Copies `source` over `target` without ever leaving the target missing or half-written:
-// the copy lands beside it first and replaces it only when complete.
-bool replaceWithCopy(const QString &source, const QString &target) {
-    if (sameFile(source, target))
-        return true;
-    const QString partial = target + QStringLiteral(".part");
-    QFile::remove(partial);
-    if (!QFile::copy(source, partial)) {
-        QFile::remove(partial);
-        return false;
-    }
-    if (QFile::exists(target) && !QFile::remove(target)) {
-        QFile::remove(partial);
-        return false;
-    }
-    return QFile::rename(partial, target);
-}
 } // namespace
 
 MacroFiles::MacroFiles(QString folder) : m_folder(std::move(folder)) {}
@@ -49,7 +50,7 @@ QString MacroFiles::filePath(const QString &name) const {
     // A name beginning with "." (the empty name too: ".bin") is a hidden file, which no
     // listing shows: a macro the user could never find again.
     if (name.isEmpty() || name.startsWith(QLatin1Char('.')) || name.contains(QLatin1Char('/')) ||
-        name.contains(QLatin1Char('\\')) || name.contains(QChar(0)))
+        name.contains(QLatin1Char('\\')) || hasControlCharacter(name))
         return QString();
     const QString path = m_folder + QLatin1Char('/') + name + QStringLiteral(".bin");
     // Without separators the file sits directly in the folder; this guards the rule itself.
@@ -82,12 +83,16 @@ QString MacroFiles::createMacroIni() const {
 
 QStringList MacroFiles::getMacroIniNames() const {
     // Name filters ignore case unless told otherwise; "M.BIN" is no file that "M" opens.
-    return QDir(m_folder).entryList({QStringLiteral("*.bin")}, QDir::Files | QDir::CaseSensitive,
-                                    QDir::Name | QDir::IgnoreCase);
+    QStringList names =
+        QDir(m_folder).entryList({QStringLiteral("*.bin")}, QDir::Files | QDir::CaseSensitive,
+                                 QDir::Name | QDir::IgnoreCase);
+    // Nor does a name with a control character open anything.
+    names.removeIf([this](const QString &file) { return filePath(file.chopped(4)).isEmpty(); });
+    return names;
 }
 
 QStringList MacroFiles::loadMacroIni(const QString &name) const {
-    if (!exists(name))
+    if (!exists(name) || !readable(filePath(name)))
         return {};
     QSettings ini(filePath(name), QSettings::IniFormat);
     const int total = qBound(0, ini.value(kTotalKey).toInt(), kMaxLines);
@@ -113,6 +118,8 @@ bool MacroFiles::saveMacroIni(const QString &name, const QStringList &lines) con
 QVariantList MacroFiles::loadMacroIniConfig(const QString &name, int deviceType) const {
     if (!exists(name))
         return {};
+    if (!readable(filePath(name)))
+        return {-1, 1};
     QSettings ini(filePath(name), QSettings::IniFormat);
     const int did = ini.value(kDidKey, -1).toInt();
     const int index = did == deviceType ? ini.value(kIndexKey, -1).toInt() : -1;
@@ -131,13 +138,13 @@ void MacroFiles::setMacroIniConfig(const QString &name, const QVariantList &conf
 }
 
 int MacroFiles::slotIndex(const QString &name) const {
-    if (!exists(name))
+    if (!exists(name) || !readable(filePath(name)))
         return -1;
     return QSettings(filePath(name), QSettings::IniFormat).value(kIndexKey, -1).toInt();
 }
 
 quint16 MacroFiles::repeatCount(const QString &name) const {
-    if (!exists(name))
+    if (!exists(name) || !readable(filePath(name)))
         return 1;
     const QVariant repeat = QSettings(filePath(name), QSettings::IniFormat).value(kRepeatKey, 1);
     return static_cast<quint16>(repeat.toLongLong());
@@ -154,10 +161,14 @@ bool MacroFiles::renameMacroIniFile(const QString &oldName, const QString &newNa
     return QFile::rename(filePath(oldName), target); // fails when the target exists
 }
 
-bool MacroFiles::importFile(const QString &name, const QString &source) const {
-    return exists(name) && !source.isEmpty() && replaceWithCopy(source, filePath(name));
+bool MacroFiles::importFile(const QString &name, const QString &source, QString *error) const {
+    if (!exists(name) || source.isEmpty())
+        return false;
+    return sameFile(source, filePath(name)) || replaceWithCopy(source, filePath(name), error);
 }
 
-bool MacroFiles::exportFile(const QString &name, const QString &target) const {
-    return exists(name) && !target.isEmpty() && replaceWithCopy(filePath(name), target);
+bool MacroFiles::exportFile(const QString &name, const QString &target, QString *error) const {
+    if (!exists(name) || target.isEmpty())
+        return false;
+    return sameFile(filePath(name), target) || replaceWithCopy(filePath(name), target, error);
 }

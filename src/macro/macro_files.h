@@ -12,9 +12,9 @@
 // Every call opens the file and has written it back when it returns.
 //
 // Names come from the user and from QML. An empty name, one beginning with "." (a hidden
-// file no listing shows), or one that holds a path separator or would otherwise name a file
-// outside the folder, is refused: it names no file, so reads come back empty and writes do
-// nothing. Listings hold only the files these names open.
+// file no listing shows), or one that holds a path separator or a control character or would
+// otherwise name a file outside the folder, is refused: it names no file, so reads come back
+// empty and writes do nothing. Listings hold only the files these names open.
 class MacroFiles {
 public:
     // A file may claim any `config/total`; no more lines than this are read, so a damaged
@@ -52,12 +52,14 @@ public:
     // False when either name is refused, the old file is missing or the new one exists.
     bool renameMacroIniFile(const QString &oldName, const QString &newName) const;
 
-    // Replaces the macro file of `name` by a copy of `source`. The old file goes only once
-    // the copy is complete, so a failed copy loses nothing. False when the macro does not
-    // exist or the copy fails.
-    bool importFile(const QString &name, const QString &source) const;
-    // Copies the macro file of `name` to `target`, replacing what is there.
-    bool exportFile(const QString &name, const QString &target) const;
+    // Replaces the macro file of `name` by a copy of `source` (a regular file of at most
+    // 1 MB) in one rename, once the copy is complete and on disk, so a failed or interrupted
+    // copy loses nothing. False when the macro does not exist or the copy fails; `error`
+    // (may be null) then says why.
+    bool importFile(const QString &name, const QString &source, QString *error = nullptr) const;
+    // Copies the macro file of `name` to `target` the same way. A target that exists must be
+    // a regular file: a device node or FIFO is refused, never replaced.
+    bool exportFile(const QString &name, const QString &target, QString *error = nullptr) const;
 
 private:
     QString m_folder;

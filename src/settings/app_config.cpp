@@ -1,5 +1,7 @@
 #include "app_config.h"
 
+#include "file_replace.h"
+
 #include <QFile>
 #include <QSettings>
 
@@ -15,7 +17,10 @@ void AppConfig::save(const QVariantList &entries) {
 
 QVariantList AppConfig::load() const {
     QVariantList entries;
-    for (int i = 0; i < m_settings->value(QStringLiteral("common/total"), 0).toInt(); ++i)
+    const auto total = [this] {
+        return qMin(m_settings->value(QStringLiteral("common/total"), 0).toInt(), kMaxEntries);
+    };
+    for (int i = 0; i < total(); ++i)
         entries.append(m_settings->value(QStringLiteral("common/%1").arg(i), 0));
     return entries;
 }
@@ -31,10 +36,10 @@ void AppConfig::reset() {
     m_settings->sync();
     m_settings->setParent(nullptr);
     m_settings->deleteLater();
-    QFile::remove(fileName);
-    if (QFile::copy(m_factoryPath, fileName)) {
-        // A copy of a read-only factory file would stay read-only and swallow later saves.
-        QFile::setPermissions(fileName, QFile::permissions(fileName) | QFileDevice::WriteOwner);
-    }
+    // One rename: a failed copy (no factory file, a full disk) leaves the config as it was
+    // rather than deleted. The config keeps its own permissions, so a read-only factory file
+    // does not make it read-only.
+    if (!replaceWithCopy(m_factoryPath, fileName) && !QFile::exists(m_factoryPath))
+        QFile::remove(fileName);
     m_settings = new QSettings(m_path, QSettings::IniFormat, this);
 }

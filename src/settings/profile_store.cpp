@@ -58,6 +58,21 @@ QString ProfileStore::defaultFileName() const {
     return m_folder + QStringLiteral("/pD.bin");
 }
 
+bool ProfileStore::commit(QString *failedFile) {
+    bool ok = true;
+    for (QSettings *profile : std::as_const(m_profiles)) {
+        profile->sync();
+        // Only a failed write is a failure here; a file the reader found malformed
+        // (FormatError) is no reason to fail every later command.
+        if (profile->status() == QSettings::AccessError && ok) {
+            ok = false;
+            if (failedFile)
+                *failedFile = profile->fileName();
+        }
+    }
+    return ok;
+}
+
 void ProfileStore::write(const QString &key, const QVariant &value) {
     current()->setValue(key, value);
 }
@@ -66,25 +81,25 @@ QVariant ProfileStore::read(const QString &key, const QVariant &missing) const {
     return current()->value(key, missing);
 }
 
-bool ProfileStore::replaceFromFile(int index, const QString &source) {
+bool ProfileStore::replaceFromFile(int index, const QString &source, QString *error) {
     if (!isValidIndex(index))
         return false;
     QSettings *old = m_profiles[index];
     // Flush first: a buffered change written later by the old object would be merged into
     // the new file.
     old->sync();
-    if (!replaceWithCopy(source, profileFileName(index)))
+    if (!replaceWithCopy(source, profileFileName(index), error))
         return false;
     delete old;
     m_profiles[index] = openProfile(profileFileName(index));
     return true;
 }
 
-bool ProfileStore::exportToFile(int index, const QString &target) {
+bool ProfileStore::exportToFile(int index, const QString &target, QString *error) {
     if (!isValidIndex(index))
         return false;
     m_profiles[index]->sync();
-    return replaceWithCopy(profileFileName(index), target);
+    return replaceWithCopy(profileFileName(index), target, error);
 }
 
 QVariantList ProfileStore::defaultList(int pageId) const {

@@ -37,15 +37,20 @@ public:
     QString profileFileName(int index) const;
     QString defaultFileName() const;
 
+    // Writes every pending change of the ten profiles to disk now. False when a file could
+    // not be written; `failedFile` (may be null) then names the first.
+    bool commit(QString *failedFile = nullptr);
+
     void write(const QString &key, const QVariant &value);
     QVariant read(const QString &key, const QVariant &missing = QVariant()) const;
 
     // Replaces the profile file with a byte copy of `source` and reopens it. The old file
-    // stays as it was when the copy fails; false then, and for an index outside 0..9.
-    bool replaceFromFile(int index, const QString &source);
+    // stays as it was when the copy fails; false then (with the reason in `error`, which may
+    // be null), and for an index outside 0..9.
+    bool replaceFromFile(int index, const QString &source, QString *error = nullptr);
     // Writes a byte copy of the profile file (with every pending change) to `target`,
-    // replacing an existing file only once the copy is complete.
-    bool exportToFile(int index, const QString &target);
+    // replacing an existing regular file only once the copy is complete and on disk.
+    bool exportToFile(int index, const QString &target, QString *error = nullptr);
 
     // The factory values of a page (0 key assignment, 2 lighting, 3 sensor) as one flat list;
     // empty for other pages. Read from pD.bin on every call.

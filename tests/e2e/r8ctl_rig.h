@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 struct R8ctlRun {
     int exitCode = -1;
     QString out;
@@ -56,7 +58,11 @@ public:
         env.remove("R8_EMULATE");
         env.remove("R8_WIRE_LOG");
         env.insert("GSETTINGS_BACKEND", "memory");
+        for (auto it = environment.begin(); it != environment.end(); ++it)
+            env.insert(it.key(), it.value());
         p.setProcessEnvironment(env);
+        if (beforeExec)
+            p.setChildProcessModifier(beforeExec);
         p.setWorkingDirectory(user.path());
         p.start(exe, arguments);
         R8ctlRun r;
@@ -126,6 +132,10 @@ public:
     QTemporaryDir program;
     QTemporaryDir user;
     QString exe;
+    // Set by a test for the runs that follow: more environment, and what the child does
+    // just before it starts r8ctl (limits, signal dispositions).
+    QMap<QString, QString> environment;
+    std::function<void()> beforeExec;
 };
 
 // The frame's checksum: NOT of the 8-bit sum of bytes 0..6.

@@ -1,6 +1,7 @@
 // The real program, started as a user would, from another current directory.
 #include "notice_channel.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -60,6 +61,7 @@ TEST(Startup, FindsModulesBesideTheExecutableWhenStartedElsewhere) {
     EXPECT_EQ(program.state(), QProcess::Running);
     program.kill();
     program.waitForFinished(5000);
+    QFile::remove(NoticeServer::serverNameFor(title)); // a killed copy leaves it
 }
 
 TEST(Startup, AMissingModulesFolderDoesNotCrash) {
@@ -80,6 +82,53 @@ TEST(Startup, AMissingModulesFolderDoesNotCrash) {
         << program.readAllStandardError().data();
     program.kill();
     program.waitForFinished(5000);
+}
+
+QByteArray noticeBytes(const QByteArray &text) {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint32(kNoticeTag) << quint32(text.size()) << quint32(text.size() + 1);
+    return bytes + text + '\0';
+}
+
+// What crashed the window before: a notice of nested markup (laid out as a document, it
+// overflowed the stack) and a flood of notices on one connection (each box opened inside the
+// last). Shown as plain text, one box at a time, the window lives on.
+TEST(Startup, HostileNoticesDoNotBringTheWindowDown) {
+    const QString title = "R8 e2e " + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    InstalledCopy copy(true, "[common]\nname=" + title.toUtf8() +
+                                 "\nsCode1=R8v0s1\nproduct_name=Keyboard, R8\n");
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QUICK_BACKEND", "software");
+    program.setProcessEnvironment(env);
+    program.start(copy.exe, {"--emulate"});
+    ASSERT_TRUE(program.waitForStarted(5000));
+    ASSERT_TRUE(waitForListener(title, program, 15000)) << program.readAllStandardError().data();
+
+    QByteArray nested; // 4,300 levels: just within what one notice may hold
+    for (int i = 0; i < 4300; ++i)
+        nested += "<table><tr><td>";
+    QByteArray flood = noticeBytes(nested);
+    for (int i = 0; i < 8000; ++i)
+        flood += noticeBytes("notice " + QByteArray::number(i));
+    QLocalSocket socket;
+    socket.connectToServer(NoticeServer::serverNameFor(title));
+    ASSERT_TRUE(socket.waitForConnected(2000));
+    socket.write(flood);
+    QElapsedTimer t;
+    t.start();
+    while (socket.bytesToWrite() > 0 && t.elapsed() < 10000)
+        socket.waitForBytesWritten(100);
+    EXPECT_EQ(socket.bytesToWrite(), 0);
+    socket.disconnectFromServer();
+
+    program.waitForFinished(4000);
+    EXPECT_EQ(program.state(), QProcess::Running) << program.readAllStandardError().data();
+    program.kill();
+    program.waitForFinished(5000);
+    QFile::remove(NoticeServer::serverNameFor(title)); // a killed copy leaves it
 }
 
 } // namespace

@@ -13,6 +13,18 @@ const char *const kAccelProfile = "accel-profile";
 bool hasKey(GSettingsSchema *schema, const char *key) {
     return g_settings_schema_has_key(schema, key);
 }
+
+// A store may take a value and fail to commit it later (dconf without its bus drops the
+// change after the call returned): wait for the writes, then see what the store now holds.
+bool committed(GSettings *settings, const char *key, GVariant *wanted) {
+    g_variant_ref_sink(wanted);
+    g_settings_sync();
+    GVariant *now = g_settings_get_value(settings, key);
+    const bool same = g_variant_equal(now, wanted);
+    g_variant_unref(now);
+    g_variant_unref(wanted);
+    return same;
+}
 } // namespace
 
 GSettingsPointer::GSettingsPointer(const QByteArray &schemaId) {
@@ -41,7 +53,9 @@ double GSettingsPointer::schemaSpeed(int speed) {
 }
 
 bool GSettingsPointer::setPointerSpeed(int speed) {
-    return m_settings && g_settings_set_double(m_settings, kSpeed, schemaSpeed(speed));
+    const double value = schemaSpeed(speed);
+    return m_settings && g_settings_set_double(m_settings, kSpeed, value) &&
+           committed(m_settings, kSpeed, g_variant_new_double(value));
 }
 
 bool GSettingsPointer::setWheelScrollLines(int) {
@@ -49,7 +63,8 @@ bool GSettingsPointer::setWheelScrollLines(int) {
 }
 
 bool GSettingsPointer::setDoubleClickTime(int milliseconds) {
-    return m_settings && g_settings_set_int(m_settings, kDoubleClick, milliseconds);
+    return m_settings && g_settings_set_int(m_settings, kDoubleClick, milliseconds) &&
+           committed(m_settings, kDoubleClick, g_variant_new_int32(milliseconds));
 }
 
 bool GSettingsPointer::acceleration(bool *enabled) {
@@ -63,6 +78,7 @@ bool GSettingsPointer::acceleration(bool *enabled) {
 }
 
 bool GSettingsPointer::setAcceleration(bool enabled) {
-    return m_settings &&
-           g_settings_set_string(m_settings, kAccelProfile, enabled ? "adaptive" : "flat");
+    const char *profile = enabled ? "adaptive" : "flat";
+    return m_settings && g_settings_set_string(m_settings, kAccelProfile, profile) &&
+           committed(m_settings, kAccelProfile, g_variant_new_string(profile));
 }

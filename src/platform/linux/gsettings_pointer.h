@@ -9,7 +9,9 @@ typedef struct _GSettings GSettings;
 // Pointer settings through GSettings. The schema (normally the desktop's mouse schema) is
 // looked up once; where it is not installed every call fails. Speed 1..20 maps linearly onto
 // the schema's -1..1, acceleration on/off onto the "adaptive"/"flat" profiles. There is no
-// key for wheel lines, so that call always fails.
+// key for wheel lines, so that call always fails. A setter succeeds only when the store holds
+// the new value once its writes are done: a store that took the value but failed to commit
+// it (dconf without a session bus) is a failure.
 class GSettingsPointer : public PointerBackend {
 public:
     static constexpr const char *kMouseSchema = "org.gnome.desktop.peripherals.mouse";

@@ -156,6 +156,25 @@ TEST_F(Languages, AnAbsurdStringCountIsCapped) {
     EXPECT_FALSE(DeviceFlags::languageCheck);
 }
 
+TEST_F(Languages, OversizedFilesAndTextsAreBounded) {
+    // Over the size bound the file reads as missing: no strings, and the check fails.
+    write("031000", "[font]\nfamily=Arial\ntotal=1\ncs=0\n[strings]\n1=" +
+                        QByteArray(LanguageFile::kMaxFileBytes, 'x') + "\n");
+    QStringList messages;
+    EXPECT_EQ(catalog.getGlobalStrings("031000", &messages), QStringList{""});
+    EXPECT_FALSE(DeviceFlags::languageCheck);
+    EXPECT_EQ(catalog.getProductLayoutStrings_R8("031000"), QStringList(16, QString()));
+
+    // Within it, a text longer than any interface needs is cut, and the checksum counts
+    // what is read.
+    write("031000", "[font]\nfamily=Arial\ntotal=1\n[strings]\n1=" +
+                        QByteArray(LanguageFile::kMaxTextLength + 500, 'y') + "\n");
+    const LanguageFile file = LanguageFile::read(folder.file("modules/i18n/lang_031000.ini"));
+    ASSERT_EQ(file.strings.size(), 1);
+    EXPECT_EQ(file.strings[0].size(), LanguageFile::kMaxTextLength);
+    EXPECT_EQ(file.stringsLength(), LanguageFile::kMaxTextLength);
+}
+
 TEST_F(Languages, ProductLayoutStringsAreAlwaysSixteen) {
     write("031000", "[R8_5D0E4B1]\n0=LEFT\n3=FORWARD\n16=never\n");
     QStringList expected(16, QString());

@@ -57,8 +57,9 @@ TEST_F(MacroFilesTest, TheListHoldsOnlyNamesThatOpen) {
         const char *file;
         bool listed;
     } cases[] = {
-        {"plain.bin", true},    {"Upper.BIN", false}, {"mixed.Bin", false},
-        {".hidden.bin", false}, {"..bin", false},     {"Macro. 001.bin", true},
+        {"plain.bin", true},       {"Upper.BIN", false},      {"mixed.Bin", false},
+        {".hidden.bin", false},    {"..bin", false},          {"Macro. 001.bin", true},
+        {"two\nlines.bin", false}, {"esc\x1b[0m.bin", false},
     };
     for (const auto &c : cases)
         folder.write(QStringLiteral("modules/macro/") + c.file, "[config]\ntotal=0\n");

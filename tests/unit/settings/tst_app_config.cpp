@@ -60,6 +60,14 @@ TEST_F(AppConfigTest, MissingEntriesAndKeysReadTheirDefaults) {
     EXPECT_EQ(config.loadDevice(), QVariantList({8}));
 }
 
+TEST_F(AppConfigTest, AnAbsurdTotalReadsAtMostTheCap) {
+    folder.write(kConfig, "[common]\ntotal=2147483647\n0=1\n");
+    AppConfig config(kConfig, kFactory);
+    const QVariantList entries = config.load();
+    ASSERT_EQ(entries.size(), AppConfig::kMaxEntries);
+    EXPECT_EQ(entries[0], QVariant(QStringLiteral("1")));
+}
+
 TEST_F(AppConfigTest, ColorMaxStageIsReadAsNumber) {
     folder.write(kConfig, "[R8]\ncolorMaxStage=4\n");
     AppConfig config(kConfig, kFactory);
