@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need.
-# Safe to run again: apt-get skips what is already installed.
+# Safe to run again: apt-get skips what is already installed. --fuzz adds the fuzzing tools.
 set -euo pipefail
 
 packages=(
@@ -20,6 +20,11 @@ packages=(
     # The package and its desktop files: cpack -G DEB (dpkg-shlibdeps, file), their checks.
     dpkg-dev file desktop-file-utils appstream groff-base
 )
+
+# scripts/fuzz.sh also needs clang and its libFuzzer runtime; CI does not.
+if [ "${1:-}" = --fuzz ]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -12,7 +12,9 @@ quint16 hex16(QSettings &table, const char *key) {
 
 QList<DeviceInfo> readDeviceTable(QSettings &table, const QStringList &names) {
     QList<DeviceInfo> records;
-    for (int i = 0; i < table.value(QStringLiteral("common/total"), 0).toInt(); ++i) {
+    const int total =
+        qBound(0, table.value(QStringLiteral("common/total"), 0).toInt(), kMaxDeviceRecords);
+    for (int i = 0; i < total; ++i) {
         table.beginGroup(QString::number(i));
         DeviceInfo info;
         bool ok = false;
@@ -24,7 +26,8 @@ QList<DeviceInfo> readDeviceTable(QSettings &table, const QStringList &names) {
         info.usage = hex16(table, "usage");
         info.usagePage2 = hex16(table, "usagePage2");
         info.usage2 = hex16(table, "usage2");
-        info.reportLength = table.value(QStringLiteral("reportLength")).toString().toUInt();
+        const quint32 length = table.value(QStringLiteral("reportLength")).toString().toUInt();
+        info.reportLength = length <= kMaxReportLength ? length : 0;
         info.name = names.value(i);
         table.endGroup();
         records.append(info);

@@ -32,6 +32,12 @@ struct DeviceEntry {
 // Reads every record of the table (group "common": total; groups "0".."total-1"). Numbers
 // are text in their stated base; what does not parse is 0 (type: -1 when missing). Record
 // i is named names[i], or empty when the list is shorter.
+//
+// A damaged table cannot make the reader loop or allocate without end: no more than
+// kMaxDeviceRecords records are read, and a report length above kMaxReportLength reads as 0
+// (a device nothing can be transferred with) rather than sizing a buffer after it.
+constexpr int kMaxDeviceRecords = 64;
+constexpr quint32 kMaxReportLength = 1024; // a high-speed HID report at most
 QList<DeviceInfo> readDeviceTable(QSettings &table, const QStringList &names);
 
 // The table's encryption switch (common/isEncode, false when missing).

@@ -53,6 +53,22 @@ TEST(DeviceTable, ValuesAreTextInTheirBaseAndDefaultWhenMissing) {
     EXPECT_EQ(records[2].type, 16) << "type is read in base 16";
 }
 
+// Found by fuzzing: total=122008 kept start-up reading empty records for seconds.
+TEST(DeviceTable, ADamagedCountOrReportLengthStaysBounded) {
+    QTemporaryDir dir;
+    QFile f(dir.filePath("t.ini"));
+    f.open(QIODevice::WriteOnly);
+    f.write("[common]\ntotal=2147483647\n"
+            "[0]\ntype=1\nreportLength=4294967295\n"
+            "[1]\ntype=1\nreportLength=1024\n");
+    f.close();
+    QSettings table(dir.filePath("t.ini"), QSettings::IniFormat);
+    const QList<DeviceInfo> records = readDeviceTable(table, {});
+    ASSERT_EQ(records.size(), kMaxDeviceRecords);
+    EXPECT_EQ(records[0].reportLength, 0u) << "no buffer is sized after an absurd length";
+    EXPECT_EQ(records[1].reportLength, 1024u);
+}
+
 // A bus that lists what a test tells it and opens nothing.
 class ListedBus : public HidBackend {
 public:
