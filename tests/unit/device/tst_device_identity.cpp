@@ -2,6 +2,7 @@
 // device table, the udev rule, the AppStream metainfo and the emulator. The table is the one
 // the program reads; every other copy is held to it here.
 #include "device_table.h"
+#include "qt_print.h"
 #include "virtual_keyboard.h"
 #include "virtual_mouse.h"
 

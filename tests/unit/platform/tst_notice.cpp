@@ -1,8 +1,8 @@
+#include "event_wait.h"
 #include "notice.h"
 #include "notice_channel.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QUuid>
 
 #include <gtest/gtest.h>
@@ -75,10 +75,7 @@ QList<NoticeMessage> receiveFor(NoticeServer &server, int ms) {
     QList<NoticeMessage> got;
     QObject::connect(&server, &NoticeServer::noticeReceived,
                      [&](const NoticeMessage &m) { got.append(m); });
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    pump(ms);
     return got;
 }
 
