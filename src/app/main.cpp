@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
+#include <QQuickWindow>
 
 #include <cstdio>
 #include <memory>
@@ -26,6 +27,10 @@
 int main(int argc, char *argv[]) {
     if (const std::optional<int> answered = answerInfoOption(argc, argv))
         return *answered;
+    // This flat, image-based window draws the same on the software scene graph, and without a
+    // GPU driver OpenGL would run on the CPU at many times the cost. QT_QUICK_BACKEND wins.
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     QApplication app(argc, argv);
 
     // The HID bus: the real one, or the virtual R8 with --emulate.

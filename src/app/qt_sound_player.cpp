@@ -3,26 +3,35 @@
 #include <QAudioOutput>
 #include <QMediaPlayer>
 
-QtSoundPlayer::QtSoundPlayer(QObject *parent)
-    : SoundPlayer(parent), m_player(new QMediaPlayer(this)), m_output(new QAudioOutput(this)) {
-    m_player->setAudioOutput(m_output);
-    connect(m_player, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus s) {
-        if (s == QMediaPlayer::EndOfMedia)
-            emit finished();
-    });
+QtSoundPlayer::QtSoundPlayer(QObject *parent) : SoundPlayer(parent) {}
+
+QMediaPlayer *QtSoundPlayer::player() {
+    if (!m_player) {
+        m_player = new QMediaPlayer(this);
+        m_player->setAudioOutput(new QAudioOutput(m_player));
+        connect(m_player, &QMediaPlayer::mediaStatusChanged, this,
+                [this](QMediaPlayer::MediaStatus s) {
+                    if (s == QMediaPlayer::EndOfMedia)
+                        emit finished();
+                });
+    }
+    return m_player;
 }
 
 void QtSoundPlayer::clear() {
+    // Nothing was ever played: nothing to stop.
+    if (!m_player)
+        return;
     m_player->stop();
     m_player->setSource(QUrl());
 }
 
 void QtSoundPlayer::setSource(const QUrl &source) {
-    m_player->setSource(source);
+    player()->setSource(source);
 }
 
 void QtSoundPlayer::play() {
-    m_player->play();
+    player()->play();
 }
 
 SoundPlayerFactory QtSoundPlayer::factory() {

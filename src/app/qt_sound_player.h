@@ -5,7 +5,9 @@
 class QAudioOutput;
 class QMediaPlayer;
 
-// SoundPlayer on Qt Multimedia: a media player with its own audio output.
+// SoundPlayer on Qt Multimedia: a media player with its own audio output. The player is
+// made when the first sound is given to it: making one loads the media framework, which a
+// run with sound off never needs.
 class QtSoundPlayer : public SoundPlayer {
     Q_OBJECT
 public:
@@ -18,6 +20,7 @@ public:
     static SoundPlayerFactory factory();
 
 private:
-    QMediaPlayer *m_player;
-    QAudioOutput *m_output;
+    QMediaPlayer *player();
+
+    QMediaPlayer *m_player = nullptr;
 };

@@ -29,18 +29,34 @@ bool Hid_Thread::waitIdle() {
         bool expected = true;
         if (m_idle.compare_exchange_strong(expected, false, std::memory_order_acquire))
             return true;
-        QThread::msleep(kPauseMs);
+        // 8 ms, or less when the running transfer ends sooner: a command that follows
+        // another then starts when the first one ends, not up to 8 ms later.
+        {
+            QMutexLocker lock(&m_idleMutex);
+            if (!m_idle.load(std::memory_order_acquire))
+                m_idleReleased.wait(&m_idleMutex, QDeadlineTimer(kPauseMs, Qt::PreciseTimer));
+        }
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
     return false;
 }
 
-void Hid_Thread::waitAck() {
+void Hid_Thread::releaseIdle() {
+    m_idle.store(true, std::memory_order_release);
+    QMutexLocker lock(&m_idleMutex);
+    m_idleReleased.wakeAll();
+}
+
+void Hid_Thread::armAck() {
     m_ack.store(false, std::memory_order_release);
+}
+
+void Hid_Thread::waitAck() {
     QThread::msleep(kAckPauseMs);
     if (m_ack.load(std::memory_order_acquire))
         return;
     m_ack.store(true, std::memory_order_release);
+    m_fullAckPauses.fetch_add(1, std::memory_order_relaxed);
     QThread::msleep(kAckPauseMs);
 }
 

@@ -8,6 +8,7 @@
 #include <QMutex>
 #include <QObject>
 #include <QString>
+#include <QWaitCondition>
 
 #include <atomic>
 #include <memory>
@@ -31,6 +32,8 @@ public:
     static constexpr int kPauseMs = 8;
     static constexpr int kAckPauseMs = 64;
     static constexpr int kWatchReadMs = 500;
+    // The watch's read is made of slices this long, so that stopping it waits at most one.
+    static constexpr int kWatchSliceMs = 50;
     // A data-phase input report that does not come within this time fails the read; the
     // layer would otherwise stay busy for good.
     static constexpr int kDataReadTimeoutMs = 1000;
@@ -61,7 +64,13 @@ public:
 
     // ---- command layer
     bool waitIdle();
+    // The acknowledgement pause: 64 ms, and 64 more unless the device acknowledged. The
+    // device can acknowledge before the write call returns, so the flag is armed with
+    // armAck() before the write whose acknowledgement the pause waits for, never after it.
+    void armAck();
     void waitAck();
+    // Pauses that saw no acknowledgement and ran their full 128 ms, since construction.
+    int fullAckPauses() const { return m_fullAckPauses.load(std::memory_order_relaxed); }
     bool isIdle() const { return m_idle.load(std::memory_order_acquire); }
     bool ackFlag() const { return m_ack.load(std::memory_order_acquire); }
     // Blocks until no write task of this object is running any more.
@@ -152,7 +161,10 @@ private:
     // Payload bytes per data report of the entry at `index`; 0 when no data phase can run.
     int dataReportLength(int index, int dataLength) const;
     void runSendTask(int dataLength, bool waitAck);
+    // Gives the idle flag back and wakes a waitIdle at once.
+    void releaseIdle();
     void deviceWatch(int index);
+    void keepWatching(int index);
     void refuseUnknownDevice();
 
     HidBackend *m_backend = nullptr;
@@ -167,8 +179,11 @@ private:
     std::unique_ptr<HidDevice> m_secondary;
 
     std::atomic<bool> m_idle{true};
+    QMutex m_idleMutex;
+    QWaitCondition m_idleReleased;
     std::atomic<bool> m_watchRunning{false};
     std::atomic<bool> m_ack{true};
     std::atomic<int> m_sendTasks{0};
+    std::atomic<int> m_fullAckPauses{0};
     QFuture<void> m_watchFuture;
 };

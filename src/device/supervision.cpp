@@ -35,6 +35,14 @@ void Hid_Thread::startWatch(int index) {
         QtConcurrent::run(QThreadPool::globalInstance(), &Hid_Thread::deviceWatch, this, index);
 }
 
+void Hid_Thread::keepWatching(int index) {
+    // Only the watch reads the acknowledgements that end a pause after 64 ms instead of 128,
+    // so it runs from the first accepted device on; after a removal ended it, the next
+    // accepted device starts it again.
+    if (m_watchFuture.isFinished())
+        startWatch(index);
+}
+
 void Hid_Thread::stopWatch() {
     m_watchRunning.store(false, std::memory_order_release);
     m_watchFuture.waitForFinished();
@@ -54,7 +62,11 @@ void Hid_Thread::deviceWatch(int index) {
             return;
         }
         uchar report[4] = {};
-        const int got = dev->readTimeout(report, sizeof report, kWatchReadMs);
+        int got = 0;
+        for (int waited = 0; got == 0 && waited < kWatchReadMs &&
+                             m_watchRunning.load(std::memory_order_acquire);
+             waited += kWatchSliceMs)
+            got = dev->readTimeout(report, sizeof report, kWatchSliceMs);
         if (got == 4 && std::equal(report, report + 4, kAckReport))
             m_ack.store(true, std::memory_order_release);
         m_secondary.reset();
@@ -80,7 +92,9 @@ void Hid_Thread::chkDeviceIsEnCode() {
         const bool found =
             entry && !pathOf(*entry, true).isEmpty() && !pathOf(*entry, false).isEmpty();
         DeviceFlags::connected.store(found, std::memory_order_release);
-        if (!found)
+        if (found)
+            keepWatching(index);
+        else
             refuseUnknownDevice();
         return;
     }
@@ -110,6 +124,7 @@ void Hid_Thread::chkDeviceIsEnCode() {
     if (answered && std::equal(answer, answer + 4, challenge)) {
         qDebug("Device Connect");
         DeviceFlags::connected.store(true, std::memory_order_release);
+        keepWatching(index);
         return;
     }
     qDebug("Device Error");

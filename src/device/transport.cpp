@@ -11,14 +11,14 @@
 
 namespace {
 
-// Gives the idle flag back on every way out of a transfer.
-class IdleOnExit {
+// Runs `release` on every way out of a transfer (it gives the idle flag back).
+template <typename Release> class IdleOnExit {
 public:
-    explicit IdleOnExit(std::atomic<bool> &idle) : m_idle(idle) {}
-    ~IdleOnExit() { m_idle.store(true, std::memory_order_release); }
+    explicit IdleOnExit(Release release) : m_release(release) {}
+    ~IdleOnExit() { m_release(); }
 
 private:
-    std::atomic<bool> &m_idle;
+    Release m_release;
 };
 
 bool encrypting() {
@@ -88,8 +88,10 @@ int Hid_Thread::dataReportLength(int index, int dataLength) const {
 }
 
 bool Hid_Thread::sendFrame(int dataLength, bool ackWait) {
-    IdleOnExit idle(m_idle);
+    IdleOnExit idle([this] { releaseIdle(); });
     const int index = currentDeviceIndex();
+    if (ackWait)
+        armAck();
     HidDevice *dev = sendRequest(index);
     if (!dev)
         return false;
@@ -112,6 +114,9 @@ bool Hid_Thread::sendFrame(int dataLength, bool ackWait) {
         const int part = std::min(chunk, dataLength - offset);
         std::memcpy(report.data() + 1, dataBuffer + offset, size_t(part));
         std::fill(report.begin() + 1 + part, report.end(), uchar(0));
+        // The device acknowledges the data once its last report is in.
+        if (ackWait && offset + chunk >= dataLength)
+            armAck();
         dev = openPrimary(index);
         if (!dev || dev->write(report.data(), report.size()) < 0) {
             m_primary.reset();
@@ -126,7 +131,7 @@ bool Hid_Thread::sendFrame(int dataLength, bool ackWait) {
 }
 
 bool Hid_Thread::queryFrame(int dataLength) {
-    IdleOnExit idle(m_idle);
+    IdleOnExit idle([this] { releaseIdle(); });
     const int index = currentDeviceIndex();
     HidDevice *dev = sendRequest(index);
     if (!dev)

@@ -190,6 +190,8 @@ SkinImages {
         visible: false
         Page_Globalsetting {
             id: _Page_Globalsetting
+            // Decoded while the panel shows, not at start.
+            source: _fkGlobalsetting.visible ? mainIten.sourceGlobalsettingBackground : ""
         }
     }
 

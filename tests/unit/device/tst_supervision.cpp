@@ -2,12 +2,15 @@
 #include "device_check.h"
 #include "device_owner.h"
 #include "device_rig.h"
+#include "event_wait.h"
 #include "fake_dialogs.h"
 
 #include <QDateTime>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QThread>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -64,6 +67,8 @@ TEST_F(Handshake, AMatchingCodePasses) {
     EXPECT_EQ(owner.closeRequests, 0);
     EXPECT_EQ(bytesOf(SecrecyCode, 8), QByteArray("\0R8v0s1\0", 8));
     EXPECT_EQ(challenges(rig).size(), 1);
+    EXPECT_TRUE(rig.hid.isWatchRunning() && !rig.hid.watchFinished())
+        << "the first passed handshake starts the watch";
 }
 
 TEST_F(Handshake, AnotherCodeWarnsAndCloses) {
@@ -81,6 +86,7 @@ TEST_F(Handshake, AnotherCodeWarnsAndCloses) {
     EXPECT_EQ(owner.dialogs.boxes[0].title, "R8 Owner");
     EXPECT_EQ(owner.dialogs.boxes[0].text, "Can not detect R8 !");
     EXPECT_EQ(owner.closeRequests, 1);
+    EXPECT_FALSE(rig.hid.isWatchRunning());
 }
 
 TEST_F(Handshake, GarbageOrNoAnswerIsRefused) {
@@ -209,7 +215,7 @@ TEST(DeviceCheck, FindsTheMouseThroughTheBuiltInTableAndShakesHands) {
     EXPECT_TRUE(DeviceFlags::encryption);
     EXPECT_TRUE(DeviceFlags::connected);
     EXPECT_EQ(hid.currentDeviceIndex(), 1);
-    EXPECT_FALSE(hid.isWatchRunning()) << "the same index starts no watch";
+    EXPECT_TRUE(hid.isWatchRunning()) << "the passed handshake starts the watch";
 
     bus.unplug(EmulatedBus::Mouse);
     FakeOwner owner;
@@ -241,8 +247,6 @@ struct Watch : ::testing::Test {
 TEST_F(Watch, SwitchingDevicesStartsAWatchThatEndsAtOnceOnAnEntryWithoutPaths) {
     DeviceRig rig;
     resetDeviceFlags(false);
-    rig.hid.swichCurDevice(1);
-    EXPECT_FALSE(rig.hid.isWatchRunning());
     rig.hid.swichCurDevice(0);
     EXPECT_EQ(rig.hid.currentDeviceIndex(), 0);
     QThread::msleep(50);
@@ -263,6 +267,56 @@ TEST_F(Watch, TheAcknowledgementReportShortensThePause) {
     EXPECT_TRUE(rig.hid.isWatchRunning());
     rig.hid.stopWatch();
     EXPECT_TRUE(rig.hid.watchFinished());
+}
+
+TEST_F(Watch, AnAcceptedDeviceStartsItAgainAfterARemovalEndedIt) {
+    DeviceRig rig(optionsWith(false));
+    rig.hid.chkDeviceIsEnCode();
+    ASSERT_TRUE(rig.hid.isWatchRunning());
+    rig.hid.chkDeviceIsEnCode();
+    EXPECT_FALSE(rig.hid.watchFinished()) << "a running watch is left alone";
+
+    rig.bus.unplug(EmulatedBus::Mouse);
+    ASSERT_TRUE(waitFor([&] { return rig.hid.watchFinished(); }));
+    EXPECT_FALSE(rig.hid.isWatchRunning());
+    rig.bus.plug(EmulatedBus::Mouse);
+    rig.hid.updateDeviceList(tableRecords());
+    rig.hid.chkDeviceIsEnCode();
+    EXPECT_TRUE(rig.hid.isWatchRunning() && !rig.hid.watchFinished());
+}
+
+// The device may acknowledge while the host is still in the write call or in the 8 ms
+// after the last data report; that acknowledgement must still end the pause.
+TEST_F(Watch, NoAcknowledgementIsMissed) {
+    struct Row {
+        const char *name;
+        std::function<void(Hid_Thread &, uchar *)> command;
+        int pauses;
+    };
+    const Row rows[] = {
+        {"0BH, no data", [](Hid_Thread &h, uchar *) { h.hid_0BH_SetCurrentDPIStage(2); }, 1},
+        {"12H, 64 bytes", [](Hid_Thread &h, uchar *b) { h.hid_12H_SetKeyMatrix(b); }, 2},
+        {"13H, 128 bytes", [](Hid_Thread &h, uchar *b) { h.hid_13H_SetMacroKey(1, b); }, 2},
+    };
+    for (const bool immediate : {true, false}) {
+        for (const Row &row : rows) {
+            SCOPED_TRACE(std::string(row.name) + (immediate ? ", acknowledged at once" : ""));
+            EmulatorOptions options;
+            options.ackDelayMs = immediate ? 0 : 2;
+            DeviceRig rig(options);
+            uchar block[128] = {};
+            row.command(rig.hid, block);
+            rig.settle();
+            EXPECT_EQ(rig.hid.fullAckPauses(), row.pauses) << "no watch, no acknowledgement";
+
+            rig.hid.startWatch(1);
+            QThread::msleep(20);
+            row.command(rig.hid, block);
+            rig.settle();
+            EXPECT_EQ(rig.hid.fullAckPauses(), row.pauses) << "every pause saw its acknowledgement";
+            rig.hid.stopWatch();
+        }
+    }
 }
 
 TEST_F(Watch, AnyOtherReportDoesNotCount) {

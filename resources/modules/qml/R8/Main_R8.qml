@@ -94,10 +94,23 @@ Item {
         enabled: !upItem.isGlobalSettingSelect
         opacity: enabled ? 1.0 : 0.2
 
-        Page_Keydefine { id: _Page_Keydefine; y: 46; visible: _fkPage.curID === 0 }
-        Page_Macro { id: _Page_Macro; y: 46; visible: _fkPage.curID === 1 }
-        Page_Color { id: _Page_Color; y: 46; visible: _fkPage.curID === 2 }
-        Page_Sensor { id: _Page_Sensor; y: 46; visible: _fkPage.curID === 3 }
+        // A page's background is decoded while the page shows, not for every page at start.
+        Page_Keydefine {
+            id: _Page_Keydefine; y: 46; visible: _fkPage.curID === 0
+            source: visible ? mainIten.sourceFnKeydefineBackground : ""
+        }
+        Page_Macro {
+            id: _Page_Macro; y: 46; visible: _fkPage.curID === 1
+            source: visible ? mainIten.sourceFnMacroBackground : ""
+        }
+        Page_Color {
+            id: _Page_Color; y: 46; visible: _fkPage.curID === 2
+            source: visible ? mainIten.sourceFnColorBackground : ""
+        }
+        Page_Sensor {
+            id: _Page_Sensor; y: 46; visible: _fkPage.curID === 3
+            source: visible ? mainIten.sourceFnCommonBackground : ""
+        }
     }
 
     Menu_Func {
