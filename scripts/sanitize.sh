@@ -15,7 +15,7 @@ which=${1:-all}
 export QT_QPA_PLATFORM=offscreen
 
 # The device stack's tests: the watch, the pool transfers, the shared flags, the device list.
-thread_tests=(tst_device_table tst_device_commands tst_device_transport tst_device_supervision
+thread_tests=(tst_device_table tst_commands tst_transport tst_supervision
               tst_macro_library)
 
 configure() {

@@ -4,7 +4,7 @@
 #include <QElapsedTimer>
 
 // Runs the event loop for `ms` milliseconds (at least one pass).
-inline void pump(int ms) {
+inline void pump(int ms = 40) {
     QElapsedTimer t;
     t.start();
     do

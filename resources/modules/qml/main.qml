@@ -6,7 +6,7 @@ import "./R8"
 // The root scene: backgrounds, the mouse's document, the top and bottom menus, the settings
 // panel, the busy lock and the power-on and closing animations. Its properties carry the
 // interface-wide look that every other document reads.
-Item {
+SkinImages {
     id: mainIten
 
     property int globalSetting_size: _Page_Globalsetting._Size
@@ -17,76 +17,9 @@ Item {
     property var globalSetting_stringList: _Page_Globalsetting._StringList
     property string globalSetting_fontFamily: _Page_Globalsetting._FontFamily
     property string globalSetting_url: _Page_Globalsetting._Url
-    property int skin_No: _Page_Globalsetting.skin_No
+    skin_No: _Page_Globalsetting.skin_No
     property bool isCustomBackground: _Page_Globalsetting.isCustomBackground
     property url sourceCustomBackground: ""
-
-    // Skin images follow skin_No at once.
-    readonly property string skinFolder: "file:modules/img/skin" + skin_No + "/"
-    property url sourceBackground: skinFolder + "background.png"
-    property url sourceFrameBackground: skinFolder + "frame/frameBackground.png"
-    property url sourceDecoration1: skinFolder + "frame/decoration1.png"
-    property url sourceDecoration2: skinFolder + "frame/decoration2.png"
-    property url sourceAS0: skinFolder + "list_up/applicationSetting_0.png"
-    property url sourceAS1: skinFolder + "list_up/applicationSetting_1.png"
-    property url sourceAM0: skinFolder + "list_up/applicationMinimize_0.png"
-    property url sourceAM1: skinFolder + "list_up/applicationMinimize_1.png"
-    property url sourceListUpContainer: skinFolder + "list_up/listUpContainer.png"
-    property url sourceListDnContainer: skinFolder + "list_dn/listDnContainer.png"
-    property url sourceListPfContainer: skinFolder + "list_pf/listPfContainer.png"
-    property url sourceFW0: skinFolder + "list_pf/profileFW_0.png"
-    property url sourceFW1: skinFolder + "list_pf/profileFW_1.png"
-    property url sourceListFnBtn_0: skinFolder + "list_fn/listFnBtn_0.png"
-    property url sourceListFnBtn_1: skinFolder + "list_fn/listFnBtn_1.png"
-    property url sourceGlobalsettingBackground: skinFolder + "list_center/globalsettingBackground.png"
-    property url sourceFnColorBackground: skinFolder + "list_center/fnColorBackground.png"
-    property url sourceFnKeydefineBackground: skinFolder + "list_center/fnKeydefineBackground.png"
-    property url sourceFnMacroBackground: skinFolder + "list_center/fnMacroBackground.png"
-    property url sourceFnCommonBackground: skinFolder + "list_center/fnCommonBackground.png"
-    property url sourceModel_R8_Color: skinFolder + "model_ms/model_R8_Color.png"
-    property url sourceModel_R8_KeyDefine: skinFolder + "model_ms/model_R8_KeyDefine.png"
-    property url sourceSlider: skinFolder + "common/slider_BASE.png"
-    property url sourceLine: skinFolder + "common/draw_line.png"
-    property url sourceFilelist: skinFolder + "common/filelist_BASE.png"
-    property url sourceInputValue: skinFolder + "common/draw_inputValue.png"
-    property url sourcePaletteIndex: skinFolder + "common/draw_paletteIndex.png"
-    property url sourceCHK0: skinFolder + "common/checkbox_0.png"
-    property url sourceCHK1: skinFolder + "common/checkbox_1.png"
-    property url sourcePalette: skinFolder + "common/draw_palette.png"
-    property url sourceReset0: skinFolder + "common/reset_0.png"
-    property url sourceReset1: skinFolder + "common/reset_1.png"
-    property url sourceApply0: skinFolder + "common/apply_0.png"
-    property url sourceApply1: skinFolder + "common/apply_1.png"
-    property url sourceFram2btn: skinFolder + "common/fram_2btn.png"
-    property url sourceAdd0: skinFolder + "common/add_0.png"
-    property url sourceAdd1: skinFolder + "common/add_1.png"
-    property url sourceDelete0: skinFolder + "common/delete_0.png"
-    property url sourceDelete1: skinFolder + "common/delete_1.png"
-    property url sourceRecord0: skinFolder + "common/record_0.png"
-    property url sourceRecord1: skinFolder + "common/record_1.png"
-    property url sourceStop0: skinFolder + "common/stop_0.png"
-    property url sourceStop1: skinFolder + "common/stop_1.png"
-    property url sourceSolidDelete0: skinFolder + "common/solid-delete_0.png"
-    property url sourceSolidDelete1: skinFolder + "common/solid-delete_1.png"
-    property url sourceSolidCut0: skinFolder + "common/solid-cut_0.png"
-    property url sourceSolidCut1: skinFolder + "common/solid-cut_1.png"
-    property url sourceSolidPaste0: skinFolder + "common/solid-paste_0.png"
-    property url sourceSolidPaste1: skinFolder + "common/solid-paste_1.png"
-    property url sourceSolidCopy0: skinFolder + "common/solid-copy_0.png"
-    property url sourceSolidCopy1: skinFolder + "common/solid-copy_1.png"
-    property url sourceSliderFiller0: skinFolder + "common/slider_FILLER_0.png"
-    property url sourceSliderFiller1: skinFolder + "common/slider_FILLER_1.png"
-    property url sourceBtnGroup_4_BASE: skinFolder + "common/btnGroup_4_BASE.png"
-    property url sourceBtnGroup_8_BASE: skinFolder + "common/btnGroup_8_BASE.png"
-    property url sourceBtnGroup_FILLER_0: skinFolder + "common/btnGroup_FILLER_0.png"
-    property url sourceBtnGroup_FILLER_1: skinFolder + "common/btnGroup_FILLER_1.png"
-    property url sourceBtnGroup2_FILLER_0: skinFolder + "common/btnGroup2_FILLER_0.png"
-    property url sourceBtnGroup2_FILLER_1: skinFolder + "common/btnGroup2_FILLER_1.png"
-    property url sourceSlider_11_BASE: skinFolder + "common/slider_11_BASE.png"
-    property url sourceSlider_11_FILLER_0: skinFolder + "common/slider_11_FILLER_0.png"
-    property url sourceSlider_11_FILLER_1: skinFolder + "common/slider_11_FILLER_1.png"
-    property url sourceBtnFileListFrame: skinFolder + "common/btnFileListFrame.png"
-    property url sourceBtnFrame: skinFolder + "common/btnFrame.png"
 
     property alias powerOnAnimation: powerOn
     property alias closingAnimation: closing
@@ -238,8 +171,7 @@ Item {
         id: logoWeb_img
         y: 270
         anchors.horizontalCenter: parent.horizontalCenter
-        source: webArea.containsMouse ? mainIten.skinFolder + "frame/web_1.png"
-                                      : mainIten.skinFolder + "frame/web_0.png"
+        source: webArea.containsMouse ? mainIten.sourceWeb1 : mainIten.sourceWeb0
         MouseArea {
             id: webArea
             anchors.fill: parent

@@ -10,6 +10,7 @@
 #include "hid_thread.h"
 #include "myqquickview.h"
 #include "program_folder.h"
+#include "qt_print.h"
 #include "widget.h"
 
 #include <QDirIterator>
@@ -24,11 +25,6 @@
 #include <memory>
 
 #include <gtest/gtest.h>
-
-// Readable failure messages for text.
-inline void PrintTo(const QString &s, std::ostream *os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace pagescene {
 

@@ -1,3 +1,4 @@
+#include "close_spy.h"
 #include "device_change_source.h"
 #include "device_flags.h"
 #include "event_wait.h"
@@ -24,19 +25,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class CloseSpy : public QObject {
-public:
-    explicit CloseSpy(bool *closed) : m_closed(closed) {}
-    bool eventFilter(QObject *, QEvent *event) override {
-        if (event->type() == QEvent::Close)
-            *m_closed = true;
-        return false;
-    }
-
-private:
-    bool *m_closed;
-};
 
 QObject *sceneObject(Widget &w, const char *id) {
     return qmlContext(w.view()->rootObject())->objectForName(QString::fromLatin1(id));
@@ -188,8 +176,7 @@ TEST_F(Shell, WithoutAnAcceptedDeviceTheWindowStaysHiddenAndCloses) {
     folder.write("modules/setting/apConfig.bin",
                  "[common]\nname=R8 Shell Test\nsCode1=123456\nproduct_name=Keyboard, R8\n");
     Widget w(seams);
-    bool closed = false;
-    CloseSpy spy(&closed);
+    CloseSpy spy;
     w.installEventFilter(&spy);
     w.checkDevice();
     EXPECT_FALSE(startConnectedWindow(w));
@@ -197,9 +184,9 @@ TEST_F(Shell, WithoutAnAcceptedDeviceTheWindowStaysHiddenAndCloses) {
     ASSERT_EQ(dialogs.boxes.size(), 1);
     EXPECT_EQ(dialogs.boxes[0].title, "R8 Shell Test");
     EXPECT_EQ(dialogs.boxes[0].text, "Can not detect R8 !");
-    EXPECT_FALSE(closed) << "the close request is queued";
+    EXPECT_FALSE(spy.closed) << "the close request is queued";
     pump(50);
-    EXPECT_TRUE(closed);
+    EXPECT_TRUE(spy.closed);
 }
 
 class ShellWithoutConfig : public Shell {

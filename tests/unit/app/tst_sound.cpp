@@ -1,3 +1,4 @@
+#include "event_wait.h"
 #include "fake_dialogs.h"
 #include "fake_sound_player.h"
 #include "myqquickview.h"
@@ -82,7 +83,6 @@ TEST_F(Sound, SwitchingSoundOffStopsEveryPlayerAndTheBackgroundStaysOff) {
 
 #include "qt_sound_player.h"
 
-#include <QElapsedTimer>
 #include <QSignalSpy>
 
 namespace {
@@ -107,10 +107,7 @@ TEST(QtSoundPlayerTest, PlaysShippedFileToTheEndAndIgnoresAMissingOne) {
     click.play();
 
     EXPECT_TRUE(clickDone.wait(5000));
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < 300)
-        QCoreApplication::processEvents();
+    pump(300);
     EXPECT_EQ(missingDone.count(), 0);
 }
 

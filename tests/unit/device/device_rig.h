@@ -7,6 +7,7 @@
 #include "device_table.h"
 #include "emulated_bus.h"
 #include "hid_thread.h"
+#include "qt_print.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -15,17 +16,6 @@
 
 #include <ostream>
 #include <vector>
-
-// Readable failures for Qt strings.
-inline void PrintTo(const QString &s, std::ostream *os) {
-    *os << '"' << s.toStdString() << '"';
-}
-inline void PrintTo(const QStringList &l, std::ostream *os) {
-    *os << '[' << l.join(QStringLiteral(" | ")).toStdString() << ']';
-}
-inline void PrintTo(const QByteArray &b, std::ostream *os) {
-    *os << b.toHex(' ').toStdString();
-}
 
 // The built-in table: 0 keyboard, 1 mouse. With `keyboardAtOne` the keyboard takes the place
 // of the mouse, so that the keyboard is the device the commands address.

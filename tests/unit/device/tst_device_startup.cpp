@@ -1,9 +1,10 @@
 // The whole start-up against the virtual R8: the shipped config and the default virtual
 // mouse accept each other; without a device only the warning shows and the window closes.
-#include "../app/fake_sound_player.h"
+#include "close_spy.h"
 #include "device_flags.h"
 #include "device_rig.h"
 #include "fake_dialogs.h"
+#include "fake_sound_player.h"
 #include "myqquickview.h"
 #include "program_folder.h"
 #include "startup.h"
@@ -20,16 +21,6 @@ QByteArray shippedConfig() {
     QFile f(qEnvironmentVariable("R8_BIN_DIR") + "/modules/setting/apConfig.bin");
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-class CloseSpy : public QObject {
-public:
-    bool closed = false;
-    bool eventFilter(QObject *, QEvent *event) override {
-        if (event->type() == QEvent::Close)
-            closed = true;
-        return false;
-    }
-};
 
 struct DeviceStartup : ::testing::Test {
     DeviceStateGuard deviceState{DeviceStateGuard::Fresh};

@@ -14,7 +14,6 @@
 #include "window_input_source.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QQuickItem>
@@ -94,10 +93,7 @@ protected:
     // `count` of them (or gives up after a while), then a little longer for strays.
     QStringList sceneCalls(qsizetype count) {
         QQuickItem *root = window->view()->rootObject();
-        QElapsedTimer t;
-        t.start();
-        while (root->property("calls").toStringList().size() < m_seen + count && t.elapsed() < 3000)
-            pump(5);
+        waitFor([&] { return root->property("calls").toStringList().size() >= m_seen + count; });
         pump(30);
         const QStringList calls = root->property("calls").toStringList();
         const QStringList args = root->property("args").toStringList();

@@ -1,23 +1,15 @@
 #include "evdev_input_source.h"
 #include "evdev_pipe.h"
+#include "event_wait.h"
 #include "program_folder.h"
 #include "qt_print.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QStringList>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-void pump(int ms = 40) {
-    QElapsedTimer t;
-    t.start();
-    do
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    while (t.elapsed() < ms);
-}
 
 // The hook records the source hands over, e.g. "key 104 54 20" (message, scan code, flags)
 // or "mouse 201 3,4".

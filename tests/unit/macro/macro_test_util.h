@@ -1,6 +1,7 @@
 #pragma once
 
 #include "macro_encoder.h"
+#include "qt_print.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -30,9 +31,4 @@ inline QString hex(const QByteArray &bytes) {
     for (char b : bytes)
         list << uchar(b);
     return hex(list);
-}
-
-// Readable failure messages.
-inline void PrintTo(const QString &s, std::ostream *os) {
-    *os << '"' << s.toStdString() << '"';
 }

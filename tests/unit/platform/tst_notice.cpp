@@ -92,10 +92,7 @@ QList<NoticeMessage> receiveFor(NoticeServer &server, int ms) {
     QList<NoticeMessage> got;
     QObject::connect(&server, &NoticeServer::noticeReceived,
                      [&](const NoticeMessage &m) { got.append(m); });
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    pump(ms);
     return got;
 }
 

@@ -12,6 +12,7 @@
 #include "mouse_settings.h"
 #include "profile_store.h"
 #include "program_folder.h"
+#include "qt_print.h"
 
 #include <QSettings>
 
@@ -96,10 +97,6 @@ public:
     KeyboardSettings keyboard{store};
     KeyAssignment keys{store};
 };
-
-inline void PrintTo(const QString &text, std::ostream *os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 inline QByteArray bytes(std::initializer_list<int> values) {
     QByteArray out;

@@ -2,10 +2,10 @@
 // profile, the virtual mouse and the desktop's pointer settings out.
 #include <gio/gio.h>
 
-#include "../app/fake_sound_player.h"
 #include "device_flags.h"
 #include "emulated_bus.h"
 #include "fake_dialogs.h"
+#include "fake_sound_player.h"
 #include "gsettings_pointer.h"
 #include "myqquickview.h"
 #include "program_folder.h"

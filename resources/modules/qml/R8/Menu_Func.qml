@@ -13,8 +13,7 @@ Item {
     readonly property var iconNames: ["fnKeydefine", "fnMacro", "fnColor", "fnSensor"]
 
     function iconUrl(index, state) {
-        return "file:modules/img/skin" + mainIten.skin_No + "/list_fn/" + iconNames[index] + "_"
-                + state + ".png"
+        return mainIten.functionIcon(iconNames[index], state)
     }
 
     function setSkin() {

@@ -17,16 +17,16 @@ Image {
     property alias deleteFileButton: _btnDeleteFile
     property alias recordButton: _btnRecord
     property alias stopButton: _btnStop
-    property alias deleteLineButton: _btnDeleteLine
-    property alias cutButton: _btnCut
-    property alias pasteButton: _btnPaste
-    property alias copyButton: _btnCopy
-    property alias mouseButtonList: _mouseList
-    property alias addMouseButton: _btnAddMouse
-    property alias keyInput: _keyInput
-    property alias addKeyButton: _btnAddKey
-    property alias delayField: _delay
-    property alias addDelayButton: _btnAddDelay
+    property alias deleteLineButton: lineTools.deleteLineButton
+    property alias cutButton: lineTools.cutButton
+    property alias pasteButton: lineTools.pasteButton
+    property alias copyButton: lineTools.copyButton
+    property alias mouseButtonList: inputArea.mouseButtonList
+    property alias addMouseButton: inputArea.addMouseButton
+    property alias keyInput: inputArea.keyInput
+    property alias addKeyButton: inputArea.addKeyButton
+    property alias delayField: inputArea.delayField
+    property alias addDelayButton: inputArea.addDelayButton
     property alias contextMenu: _menu
 
     function initUI() { refreshMacroFiles() }
@@ -92,7 +92,7 @@ Image {
     }
 
     function detectKeyboard(isDown, usbCode) {
-        _keyInput.detectKeyboard(isDown, usbCode)
+        keyInput.detectKeyboard(isDown, usbCode)
         if (!isRecordStart)
             return
         var name = _KeyCodeString.keycodeTostr(usbCode)
@@ -164,26 +164,26 @@ Image {
     }
 
     function insertKey() {
-        var name = _KeyCodeString.keycodeTostr(_keyInput.tmpKeycodeUSB)
+        var name = _KeyCodeString.keycodeTostr(keyInput.tmpKeycodeUSB)
         if (name !== undefined)
             insertLines(MacroEdit.pressAndRelease(name))
     }
 
     function insertMouseButton() {
-        var index = _mouseList.getCurIndex()
+        var index = mouseButtonList.getCurIndex()
         if (index >= 0)
             insertLines(MacroEdit.pressAndRelease(_KeyCodeString.mousecodeTostr(index + 0xF0)))
     }
 
     function confirmDelay() {
-        _delay.text = String(MacroEdit.confirmedDelay(_delay.text))
+        delayField.text = String(MacroEdit.confirmedDelay(delayField.text))
     }
 
     function addDelay() {
-        if (_delay.activeFocus)
-            _delay.focus = false // confirms through editingFinished
+        if (delayField.activeFocus)
+            delayField.focus = false // confirms through editingFinished
         confirmDelay()
-        insertLines([MacroEdit.delayLine(_delay.text)])
+        insertLines([MacroEdit.delayLine(delayField.text)])
     }
 
     objectName: "_Page_Macro"
@@ -295,148 +295,20 @@ Image {
         height: 198
     }
 
-    Column {
+    MacroLineTools {
+        id: lineTools
         x: 446
         y: 77
-        spacing: 1
-        Button_2state {
-            id: _btnDeleteLine
-            width: 20
-            height: 20
-            enabled: root.selectedLine >= 0
-            source0: mainIten.sourceSolidDelete0
-            source1: mainIten.sourceSolidDelete1
-            onClicked: root.deleteLine()
-            ToolTipText {
-                visible: parent.mouse.containsMouse
-                text: mainIten.globalSetting_stringList[80]
-            }
-        }
-        Button_2state {
-            id: _btnCut
-            width: 20
-            height: 20
-            enabled: root.selectedLine >= 0
-            source0: mainIten.sourceSolidCut0
-            source1: mainIten.sourceSolidCut1
-            onClicked: root.cutLine()
-            ToolTipText {
-                visible: parent.mouse.containsMouse
-                text: mainIten.globalSetting_stringList[81]
-            }
-        }
-        Button_2state {
-            id: _btnPaste
-            width: 20
-            height: 20
-            enabled: root.scrapbook !== "" && root.hasMacro
-            source0: mainIten.sourceSolidPaste0
-            source1: mainIten.sourceSolidPaste1
-            onClicked: root.pasteLine()
-            ToolTipText {
-                visible: parent.enabled && parent.mouse.containsMouse
-                text: mainIten.globalSetting_stringList[82]
-            }
-        }
-        Button_2state {
-            id: _btnCopy
-            width: 20
-            height: 20
-            enabled: root.selectedLine >= 0
-            source0: mainIten.sourceSolidCopy0
-            source1: mainIten.sourceSolidCopy1
-            onClicked: root.copyLine()
-            ToolTipText {
-                visible: parent.mouse.containsMouse
-                text: mainIten.globalSetting_stringList[83]
-            }
-        }
+        page: root
     }
 
     // Input area: mouse button, key, delay
-    Item {
+    MacroInputArea {
+        id: inputArea
         x: 290
         y: 205
         z: 10
-        Button_2state {
-            id: _btnAddMouse
-            x: _mouseList.width + 5
-            width: 23
-            height: 23
-            enabled: root.hasMacro && _mouseList.defaultIndex >= 0
-            source0: mainIten.sourceAdd0
-            source1: mainIten.sourceAdd1
-            onClicked: root.insertMouseButton()
-        }
-        KeyInput_2 {
-            id: _keyInput
-            y: 33
-        }
-        Button_2state {
-            id: _btnAddKey
-            x: _keyInput.width + 5
-            y: 33
-            width: 23
-            height: 23
-            enabled: root.hasMacro && _keyInput.tmpKeycodeUSB > 0
-            source0: mainIten.sourceAdd0
-            source1: mainIten.sourceAdd1
-            onClicked: root.insertKey()
-        }
-        Image {
-            y: 66
-            source: mainIten.sourceSlider
-            Row {
-                anchors.centerIn: parent
-                Text {
-                    text: "DELAY【 "
-                    color: mainIten.globalSetting_color_enable
-                    font.family: mainIten.globalSetting_fontFamily
-                    font.pixelSize: mainIten.globalSetting_size
-                    font.bold: true
-                }
-                TextInput {
-                    id: _delay
-                    width: 45
-                    horizontalAlignment: TextInput.AlignHCenter
-                    text: String(MacroEdit.defaultDelay)
-                    maximumLength: 5
-                    validator: IntValidator { bottom: 0; top: 65535 }
-                    color: mainIten.globalSetting_color
-                    font.family: mainIten.globalSetting_fontFamily
-                    font.pixelSize: mainIten.globalSetting_size
-                    font.bold: true
-                    onEditingFinished: root.confirmDelay()
-                }
-                Text {
-                    text: " 】ms"
-                    color: mainIten.globalSetting_color_enable
-                    font.family: mainIten.globalSetting_fontFamily
-                    font.pixelSize: mainIten.globalSetting_size
-                    font.bold: true
-                }
-            }
-        }
-        Button_2state {
-            id: _btnAddDelay
-            x: _keyInput.width + 5
-            y: 66
-            width: 23
-            height: 23
-            enabled: root.hasMacro
-            source0: mainIten.sourceAdd0
-            source1: mainIten.sourceAdd1
-            onClicked: root.addDelay()
-        }
-        DropdownList {
-            id: _mouseList
-            z: 5
-            Component.onCompleted: {
-                for (var i = 0; i < MacroEdit.mouseButtonTexts.length; ++i)
-                    mdItems.append({ "textX": MacroEdit.mouseButtonTexts[i] })
-                setCurIndex(0)
-            }
-        }
+        page: root
     }
 
     MacroFileMenu {

@@ -33,9 +33,9 @@ Image {
     property alias soundList: soundList
     property alias animationList: animationList
     property alias languageList: languageList
-    property alias brightnessSlider: brightness
-    property alias gradientStrip: gradient
-    property alias swatchCells: swatchCells
+    property alias brightnessSlider: textBox.brightness
+    property alias gradientStrip: textBox.gradient
+    property alias swatchCells: textBox.swatchCells
     property alias customBackgroundSwitch: customBackgroundSwitch
     property alias resetButton: resetButton
     property alias applyButton: applyButton
@@ -72,7 +72,7 @@ Image {
 
             swatches = Prefs.swatchesFrom(entries)
             currentSwatch = Math.max(0, Math.min(6, Prefs.whole(entries[29])))
-            brightness.setCurIndex(Math.max(0, Math.min(7, Prefs.whole(entries[30]))))
+            textBox.brightness.setCurIndex(Math.max(0, Math.min(7, Prefs.whole(entries[30]))))
             setRGB(3, swatches[currentSwatch][0], swatches[currentSwatch][1],
                    swatches[currentSwatch][2])
 
@@ -119,12 +119,12 @@ Image {
             skin: skin_No, sound: soundPosition, animation: animationPosition,
             language: languageList.getCurIndex(), customBackground: isCustomBackground,
             customBackgroundUrl: customBackgroundUrl, size: sizePosition, swatches: swatches,
-            swatch: currentSwatch, brightness: brightness.getCurIndex(), url: _Url
+            swatch: currentSwatch, brightness: textBox.brightness.getCurIndex(), url: _Url
         })
     }
 
     function applyTextColor(rgb) {
-        var c = Colors.textRgba(rgb, brightness.getCurIndex())
+        var c = Colors.textRgba(rgb, textBox.brightness.getCurIndex())
         _Color = Qt.rgba(c[0], c[1], c[2], c[3])
     }
 
@@ -264,198 +264,16 @@ Image {
     }
 
     // TEXT box: size, colour and brightness of the interface's text.
-    Item {
+    TextLookBox {
         id: textBox
         x: 27
         y: 190
-        width: 270
-        height: 176
-
-        Rectangle {
-            anchors.fill: parent
-            color: "#40000000"
-            border.width: 1
-            border.color: mainIten.globalSetting_color_enable
-            radius: 3
-        }
-        Rectangle {
-            x: 12
-            y: -7
-            width: title.width + 12
-            height: 14
-            color: "#0c0d10"
-            Text {
-                id: title
-                anchors.centerIn: parent
-                text: root._StringList[33]
-                color: mainIten.globalSetting_color
-                font.family: mainIten.globalSetting_fontFamily
-                font.pixelSize: mainIten.globalSetting_size
-                font.bold: true
-            }
-        }
-        Repeater {
-            model: [{ s: 34, y: 25 }, { s: 35, y: 55 }, { s: 36, y: 140 }]
-            Text {
-                x: 12
-                y: modelData.y + 2
-                text: root._StringList[modelData.s]
-                color: mainIten.globalSetting_color_enable
-                font.family: mainIten.globalSetting_fontFamily
-                font.pixelSize: mainIten.globalSetting_size
-                font.bold: true
-            }
-        }
-
-        Checkbox {
-            id: sizeNormal
-            x: 96
-            y: 25
-            chkStr: root._StringList[37]
-            isSelect: root.sizePosition === 0
-            onClicked: {
-                root.sizePosition = 0
-                root._Size = 11
-                isSelect = Qt.binding(function () { return root.sizePosition === 0 })
-            }
-        }
-        Checkbox {
-            id: sizeLarger
-            x: sizeNormal.x + sizeNormal.width + 15
-            y: 25
-            chkStr: root._StringList[38]
-            isSelect: root.sizePosition === 1
-            onClicked: {
-                root.sizePosition = 1
-                root._Size = 12
-                isSelect = Qt.binding(function () { return root.sizePosition === 1 })
-            }
-        }
-
-        Row {
-            id: swatchRow
-            x: 100
-            y: 55
-            spacing: 2
-            Repeater {
-                id: swatchCells
-                model: 7
-                Item {
-                    width: 19
-                    height: 31
-                    Image {
-                        visible: root.currentSwatch === index
-                        source: mainIten.sourcePaletteIndex
-                        y: -6
-                    }
-                    Rectangle {
-                        anchors.fill: parent
-                        color: Qt.rgba(root.swatches[index][0] / 255, root.swatches[index][1] / 255,
-                                       root.swatches[index][2] / 255, 1)
-                        border.width: 1
-                        border.color: root.currentSwatch === index ? "white" : "#60000000"
-                    }
-                    MouseArea {
-                        anchors.fill: parent
-                        onClicked: {
-                            root.endTextInput() // keeps what was typed for the old swatch
-                            root.currentSwatch = index
-                            root.setRGB(3, root.swatches[index][0], root.swatches[index][1],
-                                        root.swatches[index][2])
-                        }
-                    }
-                }
-            }
-        }
-
-        Rectangle {
-            id: gradient
-            x: 100
-            y: swatchRow.y + swatchRow.height + 5
-            width: 96
-            height: 14
-            gradient: Gradient {
-                orientation: Gradient.Horizontal
-                GradientStop { position: 0.0; color: "black" }
-                GradientStop { position: 0.125; color: "red" }
-                GradientStop { position: 0.25; color: "yellow" }
-                GradientStop { position: 0.375; color: "lime" }
-                GradientStop { position: 0.5; color: "cyan" }
-                GradientStop { position: 0.625; color: "blue" }
-                GradientStop { position: 0.75; color: "magenta" }
-                GradientStop { position: 0.875; color: "white" }
-                GradientStop { position: 1.0; color: "black" }
-            }
-            function pick(x) {
-                var rgb = Colors.gradientRgb(x, width)
-                root.setRGB(1, rgb[0], rgb[1], rgb[2])
-            }
-            MouseArea {
-                anchors.fill: parent
-                onPressed: function (mouse) { gradient.pick(mouse.x) }
-            }
-        }
-
-        Column {
-            x: 206
-            y: gradient.y - 4
-            spacing: 1
-            Repeater {
-                model: ["R ", "G ", "B "]
-                Text {
-                    height: 15
-                    text: modelData
-                    color: mainIten.globalSetting_color_enable
-                    font.family: mainIten.globalSetting_fontFamily
-                    font.pixelSize: 10
-                    font.bold: true
-                    verticalAlignment: Text.AlignVCenter
-                }
-            }
-        }
-        Column {
-            x: 218
-            y: gradient.y - 4
-            spacing: 1
-            Repeater {
-                id: fields
-                model: 3
-                Image {
-                    property alias field: input
-                    width: 39
-                    height: 15
-                    source: mainIten.sourceInputValue
-                    TextInput {
-                        id: input
-                        anchors.fill: parent
-                        anchors.leftMargin: 4
-                        verticalAlignment: TextInput.AlignVCenter
-                        text: "255"
-                        maximumLength: 3
-                        validator: IntValidator { bottom: 0; top: 255 }
-                        color: mainIten.globalSetting_color
-                        font.family: mainIten.globalSetting_fontFamily
-                        font.pixelSize: 10
-                        onAccepted: root.commitFields()
-                        // Leaving the field keeps the value, as Return does; the window
-                        // alone losing the focus commits nothing.
-                        onActiveFocusChanged: if (!activeFocus && !focus) root.commitFields()
-                    }
-                }
-            }
-        }
-
-        Slider {
-            id: brightness
-            x: 97
-            y: 140
-            onSliderClicked: function (index) { root.applyTextColor(root.swatches[root.currentSwatch]) }
-        }
+        page: root
     }
 
-    readonly property var fieldR: fields.count > 0 ? fields.itemAt(0).field : null
-    readonly property var fieldG: fields.count > 1 ? fields.itemAt(1).field : null
-    readonly property var fieldB: fields.count > 2 ? fields.itemAt(2).field : null
+    readonly property var fieldR: textBox.fieldR
+    readonly property var fieldG: textBox.fieldG
+    readonly property var fieldB: textBox.fieldB
 
     Image {
         id: twoButtonFrame
