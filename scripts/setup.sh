@@ -9,7 +9,7 @@ packages=(
     libgl-dev libgl1-mesa-dri
     qt6-base-dev qt6-declarative-dev qt6-multimedia-dev
     qml6-module-qtquick qml6-module-qtqml-workerscript qml6-module-qtquick-window
-    qml6-module-qttest
+    qml6-module-qttest qml6-module-qtqml-models
     libhidapi-dev libudev-dev libglib2.0-dev libxcb1-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     gsettings-desktop-schemas
