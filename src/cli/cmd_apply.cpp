@@ -30,7 +30,10 @@ Status applyProfile(Cli &cli) {
 
 Status switchAndApplyProfile(Cli &cli, int index) {
     cli.profiles().select(index);
-    cli.rememberProfile(index);
+    // The choice is remembered even when the mouse cannot be reached.
+    if (!cli.rememberProfile(index))
+        return Status::badInput(
+            QStringLiteral("cannot write %1: the choice is not stored").arg(Cli::stateFile()));
     // The window or another r8ctl may have changed the file since we opened it.
     cli.profiles().current()->sync();
     return applyProfile(cli);

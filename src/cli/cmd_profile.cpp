@@ -174,14 +174,10 @@ Status runProfile(Cli &cli, Arguments &args) {
     if (verb == QLatin1String("show"))
         return profileShow(cli, index);
     if (verb == QLatin1String("switch")) {
-        // The mouse follows, so a desktop shortcut on this command switches it. The choice
-        // is remembered even when the mouse cannot be reached.
-        cli.profiles().select(index);
-        if (!cli.rememberProfile(index))
-            return Status::badInput(
-                QStringLiteral("cannot write %1: the choice is not stored").arg(Cli::stateFile()));
+        // The mouse follows, so a desktop shortcut on this command switches it; the profile
+        // watcher switches through the same function.
         cli.report().set(QStringLiteral("current"), profileName(index));
-        return applyProfile(cli);
+        return switchAndApplyProfile(cli, index);
     }
     if (verb == QLatin1String("export")) {
         QString reason;
