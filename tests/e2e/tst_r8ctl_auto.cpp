@@ -1,5 +1,6 @@
 // r8ctl auto: the rules as the user edits them, and `auto run` as a separate process
 // against the virtual mouse, with real programs and a real X server.
+#include "named_process.h"
 #include "r8ctl_rig.h"
 #include "x11_session.h"
 
@@ -63,27 +64,6 @@ private:
     QTemporaryDir m_runtime;
     QProcess m_p;
     QString m_out;
-};
-
-// /bin/sleep under a chosen name.
-class Program {
-public:
-    Program(const R8ctlRig &rig, const QString &name) {
-        const QString exe = rig.userFile(name);
-        QFile::copy("/bin/sleep", exe);
-        m_p.start(exe, {"60"});
-        m_p.waitForStarted();
-    }
-    ~Program() { stop(); }
-    void stop() {
-        if (m_p.state() != QProcess::NotRunning) {
-            m_p.kill();
-            m_p.waitForFinished();
-        }
-    }
-
-private:
-    QProcess m_p;
 };
 
 // Profiles told apart by their report rate: P01 500 Hz (2), P02 125 Hz (8), P03 250 Hz (4).
@@ -164,11 +144,11 @@ TEST(R8ctlAuto, ProgramRuleAppliesWhileTheProgramRunsThenTheDefault) {
     EXPECT_EQ(watcher.rates(), QList<int>{2});
 
     {
-        Program game(rig, "r8-e2e-game");
+        NamedProcess game(rig.userFile("r8-e2e-game"));
         ASSERT_TRUE(watcher.waitForRates(2));
         EXPECT_EQ(watcher.rates(), (QList<int>{2, 8}));
         // A second program under the same rule changes nothing on the wire.
-        Program again(rig, "r8-e2e-game-2");
+        NamedProcess again(rig.userFile("r8-e2e-game-2"));
         QThread::msleep(2500);
         EXPECT_EQ(watcher.rates().size(), 2);
     }

@@ -7,30 +7,11 @@
 #include <QFile>
 #include <QProcess>
 
+#include "named_process.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-// /bin/sleep under a name of our choosing, started as a real process.
-class NamedProcess {
-public:
-    NamedProcess(const ProgramFolder &folder, const QString &name) {
-        const QString exe = folder.file(name);
-        QFile::copy(QStringLiteral("/bin/sleep"), exe);
-        m_process.start(exe, {QStringLiteral("60")});
-        m_process.waitForStarted();
-    }
-    ~NamedProcess() { stop(); }
-    void stop() {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished();
-        }
-    }
-
-private:
-    QProcess m_process;
-};
 
 TEST(ProcessScanner, SeesAProgramStartAndStop) {
     ProgramFolder folder;
@@ -41,7 +22,7 @@ TEST(ProcessScanner, SeesAProgramStartAndStop) {
     ASSERT_FALSE(scanner.names().contains(name));
     const int settled = scanner.examinedLastScan();
 
-    NamedProcess game(folder, name);
+    NamedProcess game(folder.file(name));
     EXPECT_TRUE(scanner.scan());
     EXPECT_TRUE(scanner.names().contains(name)) << scanner.names().join(' ').toStdString();
     EXPECT_TRUE(scanner.names().contains(name.left(15)));

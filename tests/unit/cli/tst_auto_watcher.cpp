@@ -6,6 +6,7 @@
 #include "emulated_bus.h"
 #include "event_wait.h"
 #include "key_names.h"
+#include "named_process.h"
 #include "program_folder.h"
 #include "rules_file.h"
 #include "switch_watcher.h"
@@ -35,26 +36,6 @@ QByteArray readFile(const QString &path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-class Game {
-public:
-    Game(const QTemporaryDir &dir, const QString &name) {
-        const QString exe = dir.filePath(name);
-        QFile::copy("/bin/sleep", exe);
-        m_p.start(exe, {"60"});
-        m_p.waitForStarted();
-    }
-    ~Game() { stop(); }
-    void stop() {
-        if (m_p.state() != QProcess::NotRunning) {
-            m_p.kill();
-            m_p.waitForFinished();
-        }
-    }
-
-private:
-    QProcess m_p;
-};
 
 TEST(AutoWatcher, FollowsAProgramWaitsForTheMouseAndForTheWindow) {
     ProgramFolder folder;
@@ -93,7 +74,7 @@ TEST(AutoWatcher, FollowsAProgramWaitsForTheMouseAndForTheWindow) {
     EXPECT_TRUE(watcher.isScanning());
 
     QTemporaryDir bin;
-    auto running = std::make_unique<Game>(bin, game);
+    auto running = std::make_unique<NamedProcess>(bin.filePath(game));
     EXPECT_TRUE(waitFor([&] { return sentRates(*bus).size() == 2; }, 4000));
     EXPECT_EQ(sentRates(*bus), (QList<int>{2, 8}));
     EXPECT_EQ(bus->mouseState().reportRate, 8);
@@ -122,7 +103,7 @@ TEST(AutoWatcher, FollowsAProgramWaitsForTheMouseAndForTheWindow) {
     WindowPresenceLock open;
     ASSERT_TRUE(open.hold(runtime.filePath("window.lock")));
     EXPECT_TRUE(waitFor([&] { return watcher.switcher().isWindowOpen(); }));
-    running = std::make_unique<Game>(bin, game);
+    running = std::make_unique<NamedProcess>(bin.filePath(game));
     pump(2500);
     EXPECT_EQ(sentRates(*bus).size(), 3);
     open.release();
