@@ -12,15 +12,25 @@
 
 namespace {
 
-TEST(I18nBridge, LanguageSlotsReadTheProgramsLanguageFiles) {
+// The view over a program folder of its own, with fake dialogs and sound.
+class I18nBridge : public ::testing::Test {
+protected:
+    static AppSeams seamsFor(FakeDialogs *dialogs, QStringList *soundLog,
+                             QList<FakeSoundPlayer *> *players) {
+        AppSeams seams;
+        seams.dialogs = dialogs;
+        seams.soundPlayers = FakeSoundPlayer::factory(soundLog, players);
+        return seams;
+    }
+
     ProgramFolder folder;
     FakeDialogs dialogs;
     QStringList soundLog;
     QList<FakeSoundPlayer *> players;
-    AppSeams seams;
-    seams.dialogs = &dialogs;
-    seams.soundPlayers = FakeSoundPlayer::factory(&soundLog, &players);
-    myQQuickView view(nullptr, seams);
+    myQQuickView view{nullptr, seamsFor(&dialogs, &soundLog, &players)};
+};
+
+TEST_F(I18nBridge, LanguageSlotsReadTheProgramsLanguageFiles) {
 
     folder.write("modules/i18n/lang_031000.ini",
                  "[font]\nfamily=Arial\ntotal=1\ncs=" + languageChecksum(2).toUtf8() +
@@ -57,15 +67,7 @@ TEST(I18nBridge, LanguageSlotsReadTheProgramsLanguageFiles) {
 
 // A language that stops every transfer is said once, naming its file; a good language in
 // between makes the next failure worth saying again.
-TEST(I18nBridge, AFailedLanguageCheckIsToldOnceNamingTheFile) {
-    ProgramFolder folder;
-    FakeDialogs dialogs;
-    QStringList soundLog;
-    QList<FakeSoundPlayer *> players;
-    AppSeams seams;
-    seams.dialogs = &dialogs;
-    seams.soundPlayers = FakeSoundPlayer::factory(&soundLog, &players);
-    myQQuickView view(nullptr, seams);
+TEST_F(I18nBridge, AFailedLanguageCheckIsToldOnceNamingTheFile) {
     folder.write("modules/i18n/lang_031000.ini",
                  "[font]\nfamily=Arial\ntotal=1\ncs=" + languageChecksum(2).toUtf8() +
                      "\n[strings]\n1=OK\n");
