@@ -138,6 +138,12 @@ public:
     std::function<void()> beforeExec;
 };
 
+// A rig whose every run finds the virtual mouse (R8_EMULATE): switching, importing or
+// resetting the current profile sends it to the mouse, so these need one.
+struct R8ctlRigOnVirtualMouse : R8ctlRig {
+    R8ctlRigOnVirtualMouse() { environment.insert("R8_EMULATE", ""); }
+};
+
 // The frame's checksum: NOT of the 8-bit sum of bytes 0..6.
 inline uchar frameChecksum(const QByteArray &frame) {
     uchar sum = 0;

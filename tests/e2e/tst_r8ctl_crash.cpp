@@ -54,9 +54,7 @@ std::optional<QByteArray> in(const State &s, const QString &path) {
 }
 
 TEST(R8ctlCrashSafety, KilledAtRandomEveryFileIsTheOldOrTheNewVersion) {
-    R8ctlRig rig;
-    // Switching, importing or resetting the current profile sends it to the mouse.
-    rig.environment.insert("R8_EMULATE", "");
+    R8ctlRigOnVirtualMouse rig;
     ASSERT_EQ(rig.run({"profile", "reset", "1"}).exitCode, 0);
     ASSERT_EQ(rig.run({"profile", "reset", "2"}).exitCode, 0);
     ASSERT_EQ(rig.run({"macro", "create", "M"}).exitCode, 0);

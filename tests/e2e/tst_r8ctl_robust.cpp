@@ -35,9 +35,7 @@ void makeFifo(const QString &path) {
 }
 
 TEST(R8ctlHostileFiles, ReadersTakeOnlyBoundedRegularFiles) {
-    R8ctlRig rig;
-    // Switching, importing or resetting the current profile sends it to the mouse.
-    rig.environment.insert("R8_EMULATE", "");
+    R8ctlRigOnVirtualMouse rig;
     ASSERT_EQ(rig.run({"macro", "create", "M"}).exitCode, 0);
     ASSERT_EQ(rig.run({"profile", "reset", "2"}).exitCode, 0);
     makeFifo(rig.userFile("fifo"));
@@ -73,9 +71,7 @@ TEST(R8ctlHostileFiles, ReadersTakeOnlyBoundedRegularFiles) {
 }
 
 TEST(R8ctlHostileFiles, ExportNeverReplacesADeviceNodeOrFifo) {
-    R8ctlRig rig;
-    // Switching, importing or resetting the current profile sends it to the mouse.
-    rig.environment.insert("R8_EMULATE", "");
+    R8ctlRigOnVirtualMouse rig;
     ASSERT_EQ(rig.run({"macro", "create", "M"}).exitCode, 0);
     ASSERT_EQ(rig.run({"profile", "reset", "1"}).exitCode, 0);
     makeFifo(rig.userFile("fifo"));
@@ -100,9 +96,7 @@ TEST(R8ctlHostileFiles, ExportNeverReplacesADeviceNodeOrFifo) {
 // Every command that writes a file, on a disk that takes nothing more: each fails, says so,
 // and leaves every file as it was.
 TEST(R8ctlFullDisk, EveryWriterFailsAndKeepsTheOldFile) {
-    R8ctlRig rig;
-    // Switching, importing or resetting the current profile sends it to the mouse.
-    rig.environment.insert("R8_EMULATE", "");
+    R8ctlRigOnVirtualMouse rig;
     ASSERT_EQ(rig.run({"profile", "reset", "1"}).exitCode, 0);
     ASSERT_EQ(rig.run({"profile", "reset", "2"}).exitCode, 0);
     ASSERT_EQ(rig.run({"macro", "create", "M"}).exitCode, 0);
@@ -152,9 +146,7 @@ TEST(R8ctlFullDisk, EveryWriterFailsAndKeepsTheOldFile) {
 // A kill at the very rename of each replace: the old file must still be whole there (a
 // replace that removed it first would lose it), and the next run must work.
 TEST(R8ctlKilledAtRename, EveryReplaceLeavesTheOldFileUntilItsOneRename) {
-    R8ctlRig rig;
-    // Switching, importing or resetting the current profile sends it to the mouse.
-    rig.environment.insert("R8_EMULATE", "");
+    R8ctlRigOnVirtualMouse rig;
     ASSERT_EQ(rig.run({"profile", "reset", "1"}).exitCode, 0);
     ASSERT_EQ(rig.run({"macro", "create", "M"}).exitCode, 0);
     rig.writeUserFile("old.pf", "old export");
@@ -195,9 +187,7 @@ TEST(R8ctlKilledAtRename, EveryReplaceLeavesTheOldFileUntilItsOneRename) {
 }
 
 TEST(R8ctlLanguages, StampRefusesWhatItCannotMakeValidAndKeepsTheBytes) {
-    R8ctlRig rig;
-    // Switching, importing or resetting the current profile sends it to the mouse.
-    rig.environment.insert("R8_EMULATE", "");
+    R8ctlRigOnVirtualMouse rig;
     const QByteArray strings = "\n[strings]\n1=abc\n2=defg\n";
     const struct {
         const char *name;
@@ -227,9 +217,7 @@ TEST(R8ctlLanguages, StampRefusesWhatItCannotMakeValidAndKeepsTheBytes) {
 }
 
 TEST(R8ctlUsage, MacroNamesWithControlCharactersAreRefused) {
-    R8ctlRig rig;
-    // Switching, importing or resetting the current profile sends it to the mouse.
-    rig.environment.insert("R8_EMULATE", "");
+    R8ctlRigOnVirtualMouse rig;
     for (const char *name : {"two\nlines", "bell\a", "esc\x1b[31mred", "tab\tbed", "del\x7f"}) {
         const R8ctlRun r = rig.run({"macro", "create", name});
         EXPECT_EQ(r.exitCode, 2) << name;
@@ -239,9 +227,7 @@ TEST(R8ctlUsage, MacroNamesWithControlCharactersAreRefused) {
 }
 
 TEST(R8ctlUsage, AWireLogThatCannotBeWrittenIsAnError) {
-    R8ctlRig rig;
-    // Switching, importing or resetting the current profile sends it to the mouse.
-    rig.environment.insert("R8_EMULATE", "");
+    R8ctlRigOnVirtualMouse rig;
     QDir().mkpath(rig.userFile("folder"));
     for (const char *log : {"missing/w.log", "folder"}) {
         const R8ctlRun r = rig.run({"--emulate", "--wire-log", log, "rate", "500"});
@@ -252,9 +238,7 @@ TEST(R8ctlUsage, AWireLogThatCannotBeWrittenIsAnError) {
 }
 
 TEST(R8ctlUsage, PointerIsNotReportedAcceptedWhenTheStoreDropsIt) {
-    R8ctlRig rig;
-    // Switching, importing or resetting the current profile sends it to the mouse.
-    rig.environment.insert("R8_EMULATE", "");
+    R8ctlRigOnVirtualMouse rig;
     // The desktop's store without its bus takes the value, then fails to commit it.
     QTemporaryDir config;
     rig.environment = {{"GSETTINGS_BACKEND", "dconf"},
@@ -268,9 +252,7 @@ TEST(R8ctlUsage, PointerIsNotReportedAcceptedWhenTheStoreDropsIt) {
 }
 
 TEST(R8ctlStart, LeftoversOfKilledRunsAreCleanedAtTheNextStart) {
-    R8ctlRig rig;
-    // Switching, importing or resetting the current profile sends it to the mouse.
-    rig.environment.insert("R8_EMULATE", "");
+    R8ctlRigOnVirtualMouse rig;
     QProcess gone;
     gone.start("true");
     ASSERT_TRUE(gone.waitForStarted(5000));
@@ -296,9 +278,7 @@ TEST(R8ctlStart, LeftoversOfKilledRunsAreCleanedAtTheNextStart) {
 // The frame on the wire, enciphered with a secrecy code that is not zero, against a value
 // worked out by hand from the cipher's definition.
 TEST(R8ctlCipher, TheWireCarriesTheKnownEncipheredFrame) {
-    R8ctlRig rig;
-    // Switching, importing or resetting the current profile sends it to the mouse.
-    rig.environment.insert("R8_EMULATE", "");
+    R8ctlRigOnVirtualMouse rig;
     QSettings config(rig.programFile("modules/setting/apConfig.bin"), QSettings::IniFormat);
     config.setValue("common/sCode1", "482915");
     config.sync();
